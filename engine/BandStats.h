@@ -1,0 +1,56 @@
+#pragma once
+// Figures per band text, in order of the band's first appearance, with the
+// totals over every band kept up to date as contacts are counted.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace q9x {
+
+struct TStatistic {
+  std::string Band;
+  std::int32_t QSOs = 0;
+  std::int32_t Points = 0;
+  std::int32_t AreaMults = 0;
+  std::int32_t RdaMults = 0;
+};
+
+struct Totals {
+  std::int64_t QSOs = 0;
+  std::int64_t Points = 0;
+  std::int64_t Area = 0;
+  std::int64_t Rda = 0;
+  // Points times all multipliers; 64 bits, as a large log overflows 32.
+  std::int64_t score() const { return Points * (Area + Rda); }
+};
+
+enum class MultiplierKind { Area, Rda };
+
+class BandStats {
+ public:
+  // Counts one contact with its points on the band, creating the band's entry.
+  void countContact(std::string_view band, std::int32_t points);
+  // Counts one new multiplier of the kind on a band that already has an entry.
+  void countMultiplier(std::string_view band, MultiplierKind kind);
+
+  const std::vector<TStatistic>& list() const { return stats_; }
+  const TStatistic* find(std::string_view band) const;
+  const Totals& totals() const { return totals_; }
+  void clear();
+
+ private:
+  TStatistic& entryFor(std::string_view band);
+
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  std::vector<TStatistic> stats_;
+  std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> index_;
+  Totals totals_;
+};
+
+}  // namespace q9x

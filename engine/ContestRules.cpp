@@ -1,0 +1,42 @@
+#include "engine/ContestRules.h"
+
+#include <algorithm>
+
+#include "engine/Text.h"
+
+namespace q9x {
+
+namespace {
+bool isUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool isUpperLetterOrDigit(char c) { return isUpperLetter(c) || (c >= '0' && c <= '9'); }
+
+// A fixed-length pattern anchored at the end matches exactly the last
+// `length` bytes when each of them belongs to the class.
+template <class CharClass>
+std::string tailMatch(std::string_view text, std::size_t length, CharClass inClass)
+{
+  if (text.size() < length) return {};
+  std::string_view tail = text.substr(text.size() - length);
+  if (!std::all_of(tail.begin(), tail.end(), inClass)) return {};
+  return std::string(tail);
+}
+}  // namespace
+
+bool isPointsBand(std::string_view band) { return occursAsListField(band, ":3.5:7:"); }
+
+std::int32_t contactPoints(std::string_view band, std::string_view myMainPrefix,
+                           std::string_view mainPrefix)
+{
+  if (!isPointsBand(band)) return 0;
+  return isUa3a(myMainPrefix) == isUa3a(mainPrefix) ? 1 : 5;
+}
+
+MultiplierCode multiplierCode(std::string_view report, std::string_view mainPrefix)
+{
+  std::string upper = upperAscii(report);
+  std::string_view text = trimControls(upper);
+  if (isUa3a(mainPrefix)) return {MultiplierKind::Area, tailMatch(text, 2, isUpperLetter)};
+  return {MultiplierKind::Rda, tailMatch(text, 4, isUpperLetterOrDigit)};
+}
+
+}  // namespace q9x

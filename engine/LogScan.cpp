@@ -1,0 +1,31 @@
+#include "engine/LogScan.h"
+
+#include "engine/Text.h"
+
+namespace q9x {
+
+namespace {
+void normalise(LogRow& row)
+{
+  for (std::string* text : {&row.QSOReportRecived, &row.DXCCPrefix, &row.MainPrefix,
+                            &row.CallSign, &row.DigiBand, &row.QSOMode, &row.Continent})
+    cutToShortString(*text);
+  upperAsciiInPlace(row.Continent);
+}
+}  // namespace
+
+std::size_t countLog(ContestEngine& engine, LogSource& source, LogRow& row,
+                     std::string_view myMainPrefix)
+{
+  std::size_t rows = 0;
+  while (source.next(row)) {
+    ++rows;
+    normalise(row);
+    engine.scoreQso(Contact{row.CallSign, row.DigiBand, row.QSOMode, row.QSOReportRecived,
+                            row.MainPrefix, row.DXCCPrefix, myMainPrefix},
+                    true);
+  }
+  return rows;
+}
+
+}  // namespace q9x

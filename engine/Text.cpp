@@ -1,0 +1,46 @@
+#include "engine/Text.h"
+
+namespace q9x {
+
+namespace {
+bool isControlOrBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+}  // namespace
+
+std::string_view trimControls(std::string_view text)
+{
+  while (!text.empty() && isControlOrBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isControlOrBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+void upperAsciiInPlace(std::string& text)
+{
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+std::string upperAscii(std::string_view text)
+{
+  std::string result(text);
+  upperAsciiInPlace(result);
+  return result;
+}
+
+bool occursAsListField(std::string_view field, std::string_view list)
+{
+  std::string needle;
+  needle.reserve(field.size() + 2);
+  needle += ':';
+  needle += field;
+  needle += ':';
+  return list.find(needle) != std::string_view::npos;
+}
+
+bool isUa3a(std::string_view prefix) { return occursAsListField(prefix, ":UA3A:"); }
+
+void cutToShortString(std::string& text)
+{
+  if (text.size() > kShortStringMax) text.resize(kShortStringMax);
+}
+
+}  // namespace q9x

@@ -1,0 +1,31 @@
+#pragma once
+// Byte-wise text helpers shared by the rules: host texts are 8-bit code-page
+// bytes and are never decoded by the engine.
+
+#include <string>
+#include <string_view>
+
+namespace q9x {
+
+// Removes every leading and trailing byte of code 0 to 32.
+std::string_view trimControls(std::string_view text);
+
+// Changes only the letters a to z; every other byte stays as it is.
+std::string upperAscii(std::string_view text);
+
+// Folds a to z to upper case in place, for keys compared without regard to case.
+void upperAsciiInPlace(std::string& text);
+
+// True when ":" + field + ":" occurs in list, the host's way of testing a field
+// against a colon-separated list such as ":UA3A:".
+bool occursAsListField(std::string_view field, std::string_view list);
+
+// The prefix test of the contest: only the exact text UA3A qualifies.
+bool isUa3a(std::string_view prefix);
+
+// Cuts text to the 255 bytes a host short string can hold.
+void cutToShortString(std::string& text);
+
+inline constexpr std::size_t kShortStringMax = 255;
+
+}  // namespace q9x

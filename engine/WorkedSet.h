@@ -1,0 +1,29 @@
+#pragma once
+// The multiplier keys worked so far ("band|code|"), in the order they were
+// worked, with a hashed index that finds a key without regard to letter case.
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace q9x {
+
+class WorkedSet {
+ public:
+  // Adds the key unless an equal one (ignoring letter case) is there; true when added.
+  bool insert(std::string_view key);
+  bool contains(std::string_view key) const;
+
+  const std::vector<std::string>& list() const { return keys_; }
+  void clear();
+
+ private:
+  std::vector<std::string> keys_;
+  std::unordered_set<std::string> folded_;
+};
+
+// The key under which a code worked on a band is remembered: band|code|.
+std::string workedKey(std::string_view band, std::string_view code);
+
+}  // namespace q9x

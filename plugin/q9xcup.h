@@ -1,0 +1,130 @@
+/*
+ * Q9X-CUP-DIGI contest-scoring plug-in: the binary interface a host logger uses.
+ *
+ * The host loads the library and calls the six functions below, all on its
+ * user-interface thread, one at a time. Records are fixed byte layouts: every
+ * offset and size here is binding for hosts built separately.
+ *
+ * Texts are short strings: byte 0 holds the length (0..255), the text follows
+ * in the host's 8-bit code page, with no terminating byte.
+ */
+#ifndef Q9XCUP_H
+#define Q9XCUP_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define Q9X_CALL __stdcall
+#else
+#define Q9X_CALL
+#endif
+
+/* Q9X_BUILDING_PLUGIN is defined only while the plug-in itself is compiled. */
+#if defined(Q9X_BUILDING_PLUGIN) && defined(_WIN32)
+#define Q9X_API __declspec(dllexport)
+#elif defined(Q9X_BUILDING_PLUGIN)
+#define Q9X_API __attribute__((visibility("default")))
+#else
+#define Q9X_API
+#endif
+
+#ifdef __cplusplus
+#define Q9X_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+extern "C" {
+#else
+#define Q9X_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+
+typedef unsigned char TShortString[256];
+
+/* Identity of the plug-in, filled by _GetInfo into a host-owned buffer. */
+typedef struct TPluginInfo {
+  TShortString PluginName; /*   0: "Q9X-CUP-DIGI" */
+  int32_t PluginValue;     /* 256: always 1 */
+  TShortString HostId;     /* 260: "vextor_contest" */
+  int32_t HostValue;       /* 516: always 1 */
+} TPluginInfo;
+
+/* The host's open log and the contact it is working on. The plug-in never
+ * writes into the host's instance; the spans named HostData* belong to the
+ * host and are only copied. */
+typedef struct TPluginRecord {
+  int32_t Connection;                /*    0: the host's log database connection */
+  unsigned char HostData1[8];        /*    4 */
+  TShortString TableName;            /*   12: the log table */
+  TShortString CallSign;             /*  268: worked station */
+  unsigned char HostData2[16];       /*  524 */
+  TShortString DigiBand;             /*  540: band as MHz text: "1.8", "3.5", "7", ... "28" */
+  TShortString QSOMode;              /*  796 */
+  TShortString Continent;            /* 1052 */
+  TShortString QSOReportRecived;     /* 1308: exchange received */
+  unsigned char HostData3[768];      /* 1564 */
+  TShortString MainPrefix;           /* 2332: worked station */
+  TShortString DXCCPrefix;           /* 2588: worked station */
+  unsigned char HostData4[1024];     /* 2844 */
+  TShortString CaptionText;          /* 3868: starts the statistics window's caption */
+  unsigned char HostData5[256];      /* 4124 */
+  TShortString MyMainPrefix;         /* 4380: operator's own station */
+  unsigned char HostData6[1280];     /* 4636 */
+} TPluginRecord;
+
+Q9X_STATIC_ASSERT(offsetof(TPluginInfo, PluginName) == 0, "PluginName offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginInfo, PluginValue) == 256, "PluginValue offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginInfo, HostId) == 260, "HostId offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginInfo, HostValue) == 516, "HostValue offset");
+Q9X_STATIC_ASSERT(sizeof(TPluginInfo) == 520, "TPluginInfo size");
+
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, Connection) == 0, "Connection offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, HostData1) == 4, "HostData1 offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, TableName) == 12, "TableName offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, CallSign) == 268, "CallSign offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, HostData2) == 524, "HostData2 offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, DigiBand) == 540, "DigiBand offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, QSOMode) == 796, "QSOMode offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, Continent) == 1052, "Continent offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, QSOReportRecived) == 1308, "QSOReportRecived offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, HostData3) == 1564, "HostData3 offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, MainPrefix) == 2332, "MainPrefix offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, DXCCPrefix) == 2588, "DXCCPrefix offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, HostData4) == 2844, "HostData4 offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, CaptionText) == 3868, "CaptionText offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, HostData5) == 4124, "HostData5 offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, MyMainPrefix) == 4380, "MyMainPrefix offset");
+Q9X_STATIC_ASSERT(offsetof(TPluginRecord, HostData6) == 4636, "HostData6 offset");
+Q9X_STATIC_ASSERT(sizeof(TPluginRecord) == 5916, "TPluginRecord size");
+
+/* Writes the plug-in's identity into the 13 bytes of PluginName, PluginValue,
+ * the 15 bytes of HostId and HostValue; no other byte of *info changes.
+ * Needs no other call first. */
+Q9X_API void Q9X_CALL _GetInfo(TPluginInfo* info);
+
+/* Opens the plug-in: creates the statistics window from *rec (its log
+ * connection, table and caption), shows and raises it, and returns its native
+ * window id. A second call keeps the open window and ignores *rec. Returns 0
+ * when the window could not be created; the reason is shown to the user. */
+Q9X_API intptr_t Q9X_CALL _Run(intptr_t ignored, const TPluginRecord* rec);
+
+/* Points the contact in *rec would earn (0, 1 or 5), or -1 when it repeats a
+ * counted contact (same callsign, band and mode). Counts nothing. 0 while the
+ * plug-in is not open. The record is copied; the host keeps ownership. */
+Q9X_API int32_t Q9X_CALL _GetScore(const TPluginRecord* rec);
+
+/* Counts the contact in *rec and returns its points (0, 1 or 5), or -1 for a
+ * repeat, which is not counted. 0 while the plug-in is not open. */
+Q9X_API int32_t Q9X_CALL _AddQSO(const TPluginRecord* rec);
+
+/* Writes into the host's 256-byte buffer, as a short string, the area code a
+ * station of the UA3A area is expected to send, from the area file; empty
+ * when there is none or the plug-in is not open. */
+Q9X_API void Q9X_CALL _GrabNumber(const TPluginRecord* rec, unsigned char result[256]);
+
+/* Closes the plug-in: its windows and all counted figures are released once
+ * control returns to the host's event loop. Never fails. */
+Q9X_API void Q9X_CALL _Release(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* Q9XCUP_H */

@@ -1,0 +1,224 @@
+#include "ui/MainForm/MainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+
+#include "engine/AreaTable.h"
+#include "engine/Bands.h"
+#include "engine/Text.h"
+#include "platform/ErrorReport.h"
+#include "platform/HostProgram.h"
+#include "plugin/RecordFields.h"
+#include "plugin/ShortString.h"
+#include "ui/domlist/domlist.h"
+
+namespace q9x {
+
+namespace {
+constexpr const char* kLayoutCaption = "Q9X-CUP-DIGI";
+
+QString number(std::int64_t value) { return QString::number(value); }
+}  // namespace
+
+TfmMainForm::TfmMainForm(const TPluginRecord& hostRecord, TPluginRecord& currentRecord)
+    : QWidget(nullptr), current_(currentRecord), LogQuery(hostRecord.Connection),
+      FormStorage1({TStoredValue{QStringLiteral("CurrentBand"), 0}})
+{
+  setObjectName(QStringLiteral("fmMainForm"));
+  buildLayout();
+  current_ = hostRecord;
+  setWindowTitle(QString::fromLocal8Bit(readShort(current_.CaptionText)) + " in " + kLayoutCaption);
+  engine_.setCountedListener([this](std::string_view band) { ShowDXList(band); });
+  engine_.setAreaTable(loadAreaFile(areaFilePath()));
+}
+
+TfmMainForm::~TfmMainForm() = default;
+
+void TfmMainForm::buildLayout()
+{
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+  setFixedSize(328, 121);
+  move(1009, 201);
+
+  StringGrid1 = new QTableWidget(4, 5, this);
+  StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+  StringGrid1->setGeometry(0, 0, 328, 77);
+  StringGrid1->horizontalHeader()->hide();
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->setEnabled(false);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(0, 77, 328, 44);
+
+  Label1 = new QLabel(Panel1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->move(8, 0);
+
+  RecalcStatistic = new QAction(QStringLiteral("Recalc Statistic"), this);
+  RecalcStatistic->setObjectName(QStringLiteral("RecalcStatistic"));
+  connect(RecalcStatistic, &QAction::triggered, this, [this] { runRecalc(); });
+  connect(RecalcStatistic, &QAction::changed, this,
+          [this] { BitBtn1->setEnabled(RecalcStatistic->isEnabled()); });
+
+  BitBtn1 = new QPushButton(QStringLiteral("Recalc"), Panel1);
+  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+  BitBtn1->setGeometry(121, 18, 102, 25);
+  connect(BitBtn1, &QPushButton::clicked, RecalcStatistic, &QAction::trigger);
+
+  btnOBL1 = new QPushButton(QStringLiteral("Q9X Area"), Panel1);
+  btnOBL1->setObjectName(QStringLiteral("btnOBL1"));
+  btnOBL1->setGeometry(224, 18, 102, 25);
+  connect(btnOBL1, &QPushButton::clicked, this, [this] { reportErrors([this] { btnOBL1Click(); }); });
+}
+
+void TfmMainForm::setCell(int column, int row, const QString& text)
+{
+  QTableWidgetItem* item = StringGrid1->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem;
+    StringGrid1->setItem(row, column, item);
+  }
+  item->setText(text);
+}
+
+void TfmMainForm::showEvent(QShowEvent* event)
+{
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) reportErrors([this] { FormShow(); });
+}
+
+void TfmMainForm::FormShow()
+{
+  static const char* const headers[] = {"Band", "QSOs", "Points", "Q9X Area", "RDA"};
+  for (int column = 0; column < 5; ++column) setCell(column, 0, QString::fromLatin1(headers[column]));
+  setCell(0, 1, QStringLiteral("80"));
+  setCell(0, 2, QStringLiteral("40"));
+  setCell(0, 3, QStringLiteral("Total"));
+  runRecalc();
+}
+
+void TfmMainForm::runRecalc()
+{
+  reportErrors([this] { RecalcStatisticExecute(); });
+}
+
+void TfmMainForm::RecalcStatisticExecute()
+{
+  QCoreApplication::processEvents();
+  RecalcStatistic->setEnabled(false);
+  try {
+    LoadLog();
+    ShowStatistic();
+  } catch (...) {
+    RecalcStatistic->setEnabled(true);
+    throw;
+  }
+  RecalcStatistic->setEnabled(true);
+}
+
+void TfmMainForm::clearFigureCells()
+{
+  for (int row = 1; row <= 3; ++row)
+    for (int column = 1; column <= 4; ++column) setCell(column, row, QString());
+}
+
+void TfmMainForm::LoadLog()
+{
+  const std::string band(readShort(current_.DigiBand));
+  clearFigureCells();
+  engine_.clear();
+  ShowDXList(band);
+
+  LogQuery.close();
+  LogQuery.open(std::string(readShort(current_.TableName)));
+  // Let the window catch up once before the scan; calls that arrive now are
+  // served against the engine as it stands, and the scan refuses any contact
+  // they counted already.
+  QCoreApplication::processEvents();
+
+  const std::string myMainPrefix(readShort(current_.MyMainPrefix));
+  std::size_t rows = 0;
+  try {
+    rows = countLog(engine_, LogQuery, scanRow_, myMainPrefix);
+  } catch (...) {
+    storeLogRow(current_, scanRow_);  // the record keeps the row being read
+    throw;
+  }
+  LogQuery.close();
+  if (rows > 0) storeLogRow(current_, scanRow_);
+  writeShort(current_.DigiBand, band);
+}
+
+void TfmMainForm::ShowStatistic()
+{
+  const BandStats& stats = engine_.stats();
+  const std::pair<const char*, int> shownBands[] = {{"3.5", 1}, {"7", 2}};
+  for (auto [band, row] : shownBands) {
+    if (const TStatistic* s = stats.find(band)) {
+      setCell(1, row, number(s->QSOs));
+      setCell(2, row, number(s->Points));
+      setCell(3, row, number(s->AreaMults));
+      setCell(4, row, number(s->RdaMults));
+    }
+  }
+  const Totals& t = stats.totals();
+  setCell(1, 3, number(t.QSOs));
+  setCell(2, 3, number(t.Points));
+  setCell(3, 3, number(t.Area));
+  setCell(4, 3, number(t.Rda));
+  Label1->setText(QStringLiteral("Score: %1*(%2+%3)=%4")
+                      .arg(number(t.Points), number(t.Area), number(t.Rda), number(t.score())));
+  Label1->adjustSize();
+}
+
+void TfmMainForm::ShowDXList(std::string_view band)
+{
+  std::string_view trimmed = trimControls(band);
+  if (trimmed.empty()) return;
+  int n = bandNumber(trimmed);
+  if (n != 0 && areaWindow_) areaWindow_->SelectBand(n);
+}
+
+TfmDomList* TfmMainForm::areaWindow() const { return areaWindow_; }
+
+void TfmMainForm::btnOBL1Click()
+{
+  if (areaWindow_) return;
+  areaWindow_ = new TfmDomList(*this);
+  areaWindow_->show();
+}
+
+void TfmMainForm::release()
+{
+  if (released_) return;
+  released_ = true;
+  LogQuery.close();
+  deleteLater();
+}
+
+void TfmMainForm::closeEvent(QCloseEvent* event)
+{
+  // The title-bar close box only minimises: the operator keeps the figures.
+  if (event->spontaneous()) {
+    event->ignore();
+    showMinimized();
+    return;
+  }
+  event->accept();
+  release();
+}
+
+}  // namespace q9x

@@ -1,0 +1,84 @@
+#pragma once
+// The statistics window: owner of the whole scoring engine while the plug-in
+// is open. It shows QSOs, points and multipliers for 80 m, 40 m and in total,
+// and the score line; Recalc rebuilds everything from the host's log.
+
+#include <QPointer>
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "engine/ContestEngine.h"
+#include "engine/LogScan.h"
+#include "platform/QtSqlLogQuery.h"
+#include "plugin/q9xcup.h"
+#include "ui/settings/FormStorage.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QFrame;
+
+namespace q9x {
+
+class TfmDomList;
+
+class TfmMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Copies hostRecord into currentRecord, which the window reads from then on
+  // (table name, band and own prefix at every recalculation). Loads the area
+  // file; throws when it exists but cannot be read.
+  TfmMainForm(const TPluginRecord& hostRecord, TPluginRecord& currentRecord);
+  ~TfmMainForm() override;
+
+  ContestEngine& engine() { return engine_; }
+  const ContestEngine& engine() const { return engine_; }
+
+  // Writes the figures into the grid and the score line.
+  void ShowStatistic();
+  // Keeps the area window's band in step with a contact's band.
+  void ShowDXList(std::string_view band);
+  // Empties the engine and counts every contact of the host's log again.
+  void RecalcStatisticExecute();
+
+  // Releases the window (deferred) with its engine and area window; from then
+  // on the plug-in answers as with no window.
+  void release();
+  bool isReleased() const { return released_; }
+
+  TfmDomList* areaWindow() const;
+  TFormStorage& formStorage() { return FormStorage1; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildLayout();
+  void FormShow();
+  void btnOBL1Click();
+  void runRecalc();
+  void LoadLog();
+  void clearFigureCells();
+  void setCell(int column, int row, const QString& text);
+
+  TPluginRecord& current_;
+  ContestEngine engine_;
+  QtSqlLogQuery LogQuery;
+  LogRow scanRow_;
+  TFormStorage FormStorage1;
+  QPointer<TfmDomList> areaWindow_;
+  bool released_ = false;
+
+  QTableWidget* StringGrid1 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  QPushButton* btnOBL1 = nullptr;
+  QAction* RecalcStatistic = nullptr;
+};
+
+}  // namespace q9x
