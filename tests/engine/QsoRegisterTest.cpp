@@ -1,1 +1,55 @@
+#include "engine/QsoRegister.h"
+
 #include <gtest/gtest.h>
+
+namespace q9x {
+namespace {
+
+std::vector<std::string> callSigns(const QsoRegister& r)
+{
+  std::vector<std::string> calls;
+  for (const TQSO& q : r.list()) calls.push_back(q.CallSign);
+  return calls;
+}
+
+TEST(QsoRegister, KeepsCallsignByteOrderWhateverTheArrivalOrder)
+{
+  QsoRegister r;
+  for (const char* call : {"UA3ABC", "R3A", "UA3AB/P", "UA3AB", "\xc0QQ", "UA3AB1", "ua3ab"})
+    r.add(call, "7", "CW");
+  // A callsign sorts before itself with a suffix, a slash before digits and
+  // letters, capitals before small letters, and bytes above 127 last.
+  EXPECT_EQ(callSigns(r), (std::vector<std::string>{"R3A", "UA3AB", "UA3AB/P", "UA3AB1", "UA3ABC",
+                                                    "ua3ab", "\xc0QQ"}));
+}
+
+TEST(QsoRegister, FindsOnlyTheExactCallsignBandAndMode)
+{
+  QsoRegister r;
+  EXPECT_FALSE(r.contains("UA3AB", "7", "CW"));
+  r.add("UA3AB", "7", "CW");
+  r.add("UA3AB", "3.5", "CW");
+  r.add("UA3AB", "7", "RTTY");
+  EXPECT_TRUE(r.contains("UA3AB", "7", "CW"));
+  EXPECT_TRUE(r.contains("UA3AB", "7", "RTTY"));
+  EXPECT_FALSE(r.contains("UA3AB", "14", "CW"));
+  EXPECT_FALSE(r.contains("UA3AB", "3.5", "RTTY"));
+  EXPECT_FALSE(r.contains("ua3ab", "7", "CW"));
+  EXPECT_FALSE(r.contains("UA3AB", "7 ", "CW"));
+  EXPECT_EQ(r.size(), 3u);
+}
+
+TEST(QsoRegister, ClearForgetsEveryContact)
+{
+  QsoRegister r;
+  r.add("UA3AB", "7", "CW");
+  r.clear();
+  EXPECT_EQ(r.size(), 0u);
+  EXPECT_FALSE(r.contains("UA3AB", "7", "CW"));
+  r.add("DL1AA", "14", "FT8");
+  EXPECT_EQ(r.list().front().Band, "14");
+  EXPECT_EQ(r.list().front().Mode, "FT8");
+}
+
+}  // namespace
+}  // namespace q9x

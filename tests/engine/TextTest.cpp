@@ -1,1 +1,40 @@
+#include "engine/Text.h"
+
 #include <gtest/gtest.h>
+
+#include "engine/ContestRules.h"
+
+namespace q9x {
+namespace {
+
+TEST(Text, TrimRemovesEveryControlByteAndBlankAtBothEnds)
+{
+  EXPECT_EQ(trimControls(std::string_view("\t\r\n \x01" "AB CD\x1f \0", 11)), "AB CD");
+  EXPECT_EQ(trimControls("   "), "");
+  // Bytes above 127 are text in the host's code page, never blanks.
+  EXPECT_EQ(trimControls("\xa0X\xa0"), "\xa0X\xa0");
+}
+
+TEST(Text, UpperCasingChangesOnlyAsciiLetters)
+{
+  EXPECT_EQ(upperAscii("az09-/\xe0\xff"), "AZ09-/\xe0\xff");
+}
+
+TEST(Text, ListFieldTestMatchesTheHostsColonConvention)
+{
+  EXPECT_TRUE(isUa3a("UA3A"));
+  EXPECT_FALSE(isUa3a("ua3a"));
+  EXPECT_FALSE(isUa3a(" UA3A"));
+  EXPECT_FALSE(isUa3a(""));
+  EXPECT_FALSE(isUa3a("UA3"));
+  EXPECT_TRUE(isPointsBand("3.5"));
+  EXPECT_TRUE(isPointsBand("7"));
+  // The colon list lets this odd text through, as the host's own test does.
+  EXPECT_TRUE(isPointsBand("3.5:7"));
+  EXPECT_FALSE(isPointsBand("7 "));
+  EXPECT_FALSE(isPointsBand("14"));
+  EXPECT_FALSE(isPointsBand(""));
+}
+
+}  // namespace
+}  // namespace q9x

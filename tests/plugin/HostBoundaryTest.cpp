@@ -1,0 +1,295 @@
+// Loads libq9xcup.so as a host does and drives it through the six exports and
+// the record bytes only.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstring>
+#include <string>
+
+#include "engine/AreaTable.h"
+#include "plugin/q9xcup.h"
+
+namespace {
+
+struct Exports {
+  void (*GetInfo)(TPluginInfo*);
+  intptr_t (*Run)(intptr_t, const TPluginRecord*);
+  int32_t (*GetScore)(const TPluginRecord*);
+  int32_t (*AddQSO)(const TPluginRecord*);
+  void (*GrabNumber)(const TPluginRecord*, unsigned char*);
+  void (*Release)();
+};
+
+Exports& plugin()
+{
+  static Exports e = [] {
+    void* lib = dlopen(Q9X_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!lib) throw std::runtime_error(dlerror());
+    auto get = [lib](const char* name) {
+      void* f = dlsym(lib, name);
+      if (!f) throw std::runtime_error(std::string("missing export ") + name);
+      return f;
+    };
+    return Exports{reinterpret_cast<void (*)(TPluginInfo*)>(get("_GetInfo")),
+                   reinterpret_cast<intptr_t (*)(intptr_t, const TPluginRecord*)>(get("_Run")),
+                   reinterpret_cast<int32_t (*)(const TPluginRecord*)>(get("_GetScore")),
+                   reinterpret_cast<int32_t (*)(const TPluginRecord*)>(get("_AddQSO")),
+                   reinterpret_cast<void (*)(const TPluginRecord*, unsigned char*)>(get("_GrabNumber")),
+                   reinterpret_cast<void (*)()>(get("_Release"))};
+  }();
+  return e;
+}
+
+// Error boxes the plug-in showed; each is closed as soon as it appears.
+QStringList& shownErrors()
+{
+  static QStringList errors;
+  return errors;
+}
+
+class ErrorBoxCloser : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override
+  {
+    if (event->type() == QEvent::Show)
+      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+        shownErrors() << box->text();
+        QTimer::singleShot(0, box, &QMessageBox::accept);
+      }
+    return false;
+  }
+};
+
+void setShort(TShortString& field, const std::string& text)
+{
+  field[0] = static_cast<unsigned char>(text.size());
+  std::memcpy(field + 1, text.data(), text.size());
+}
+
+std::string shortText(const unsigned char* field)
+{
+  return std::string(reinterpret_cast<const char*>(field + 1), field[0]);
+}
+
+// A host record filled as the host would, with a contact on 3.5 MHz from
+// inside the area to an operator outside it.
+struct Record {
+  TPluginRecord r{};
+  Record()
+  {
+    std::memset(&r, 0xA5, sizeof r);  // the host's own spans hold anything
+    r.Connection = 0;
+    setShort(r.TableName, "Log");
+    setShort(r.CaptionText, "Test");
+    setShort(r.MyMainPrefix, "R3");
+    contact("UA3ABC", "3.5", "CW", "599 AB", "UA3A", "UA3A");
+  }
+  Record& contact(const std::string& call, const std::string& band, const std::string& mode,
+                  const std::string& report, const std::string& mainPrefix,
+                  const std::string& dxcc)
+  {
+    setShort(r.CallSign, call);
+    setShort(r.DigiBand, band);
+    setShort(r.QSOMode, mode);
+    setShort(r.QSOReportRecived, report);
+    setShort(r.MainPrefix, mainPrefix);
+    setShort(r.DXCCPrefix, dxcc);
+    setShort(r.Continent, "EU");
+    return *this;
+  }
+  const TPluginRecord* operator&() const { return &r; }
+};
+
+void flushDeferredDeletes()
+{
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+QWidget* statisticsWindow()
+{
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "fmMainForm") return w;
+  return nullptr;
+}
+
+QString totalQsos()
+{
+  auto* grid = statisticsWindow()->findChild<QTableWidget*>("StringGrid1");
+  return grid->item(3, 1)->text();
+}
+
+class HostBoundary : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    shownErrors().clear();
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
+    db.setDatabaseName(":memory:");
+    ASSERT_TRUE(db.open());
+    QSqlQuery(db).exec("create table Log (CallSign text, DigiBand text, QSOMode text, "
+                       "Continent text, QSOReportRecived text, MainPrefix text, DXCCPrefix text)");
+  }
+  void TearDown() override
+  {
+    plugin().Release();
+    flushDeferredDeletes();
+    EXPECT_EQ(statisticsWindow(), nullptr);
+    QSqlDatabase::database().close();
+    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+  }
+  static void logRow(const char* call, const char* band)
+  {
+    QSqlQuery q;
+    q.prepare("insert into Log values (?, ?, 'CW', 'eu', '599 1234', 'R3', 'UA')");
+    q.addBindValue(call);
+    q.addBindValue(band);
+    ASSERT_TRUE(q.exec());
+  }
+};
+
+TEST_F(HostBoundary, GetInfoWritesOnlyTheIdentityBytes)
+{
+  unsigned char buffer[600];
+  std::memset(buffer, 0xFF, sizeof buffer);
+  plugin().GetInfo(reinterpret_cast<TPluginInfo*>(buffer));
+  EXPECT_EQ(shortText(buffer), "Q9X-CUP-DIGI");
+  EXPECT_EQ(shortText(buffer + 260), "vextor_contest");
+  int32_t pluginValue, hostValue;
+  std::memcpy(&pluginValue, buffer + 256, 4);
+  std::memcpy(&hostValue, buffer + 516, 4);
+  EXPECT_EQ(pluginValue, 1);
+  EXPECT_EQ(hostValue, 1);
+  for (int i : {13, 100, 255, 275, 400, 515, 520, 599})
+    EXPECT_EQ(buffer[i], 0xFF) << "byte " << i;
+}
+
+TEST_F(HostBoundary, WithoutAWindowEveryAnswerIsEmpty)
+{
+  Record rec;
+  EXPECT_EQ(plugin().AddQSO(&rec), 0);
+  EXPECT_EQ(plugin().GetScore(&rec), 0);
+  unsigned char code[256];
+  std::memset(code, 0x55, sizeof code);
+  plugin().GrabNumber(&rec, code);
+  EXPECT_EQ(code[0], 0);
+  plugin().Release();
+  plugin().Release();  // releasing twice with no window does not fail
+  // Null records are refused without harm.
+  EXPECT_EQ(plugin().GetScore(nullptr), 0);
+  EXPECT_EQ(plugin().AddQSO(nullptr), 0);
+  plugin().GrabNumber(nullptr, code);
+  EXPECT_EQ(code[0], 0);
+  EXPECT_TRUE(shownErrors().isEmpty());
+}
+
+TEST_F(HostBoundary, ScoresCountsAndRefusesRepeatsWhileOpen)
+{
+  Record rec;
+  ASSERT_NE(plugin().Run(0, &rec), 0);
+  EXPECT_EQ(plugin().GetScore(&rec), 5);
+  EXPECT_EQ(plugin().AddQSO(&rec), 5);
+  EXPECT_EQ(plugin().GetScore(&rec), -1);
+  EXPECT_EQ(plugin().AddQSO(&rec), -1);
+
+  Record sameInside;
+  sameInside.contact("UA3ABC", "7", "CW", "599 AB", "UA3A", "UA3A");
+  setShort(sameInside.r.MyMainPrefix, "UA3A");
+  EXPECT_EQ(plugin().AddQSO(&sameInside), 1);
+
+  Record band14;
+  band14.contact("DL1AA", "14", "FT8", "59 1234", "DL", "DL");
+  EXPECT_EQ(plugin().AddQSO(&band14), 0);
+  EXPECT_EQ(plugin().AddQSO(&band14), -1);
+  EXPECT_EQ(totalQsos(), "3");
+}
+
+TEST_F(HostBoundary, RunTwiceKeepsTheWindowAndDoesNotRecalculate)
+{
+  logRow("R3AA", "3.5");
+  Record rec;
+  intptr_t first = plugin().Run(0, &rec);
+  ASSERT_NE(first, 0);
+  EXPECT_EQ(totalQsos(), "1");
+  logRow("R3BB", "3.5");
+  Record other;
+  setShort(other.r.TableName, "NoSuchTable");  // ignored: the window exists
+  EXPECT_EQ(plugin().Run(0, &other), first);
+  EXPECT_EQ(totalQsos(), "1");
+  EXPECT_TRUE(shownErrors().isEmpty());
+}
+
+TEST_F(HostBoundary, ReleaseEndsTheWindowAndItsFigures)
+{
+  Record rec;
+  ASSERT_NE(plugin().Run(0, &rec), 0);
+  EXPECT_EQ(plugin().AddQSO(&rec), 5);
+  plugin().Release();
+  EXPECT_EQ(plugin().GetScore(&rec), 0);
+  unsigned char code[256];
+  plugin().GrabNumber(&rec, code);
+  EXPECT_EQ(code[0], 0);
+  flushDeferredDeletes();
+  EXPECT_EQ(statisticsWindow(), nullptr);
+  // A new window starts from the log again: the contact is no repeat now.
+  ASSERT_NE(plugin().Run(0, &rec), 0);
+  EXPECT_EQ(plugin().GetScore(&rec), 5);
+}
+
+TEST_F(HostBoundary, GrabNumberAnswersFromTheShippedAreaFile)
+{
+  auto table = q9x::loadAreaFile(QCoreApplication::applicationDirPath().toStdString() +
+                                 "/Plugins/Q9XCup.dom");
+  ASSERT_FALSE(table.empty());
+  std::string prefix = table.front().substr(0, table.front().find('='));
+  std::string expected = q9x::lookupArea(table, "UA3A", prefix);
+  ASSERT_FALSE(expected.empty());
+
+  Record rec;
+  ASSERT_NE(plugin().Run(0, &rec), 0);
+  rec.contact("XX", "7", "CW", "", prefix, " ua3a ");
+  unsigned char code[256];
+  plugin().GrabNumber(&rec, code);
+  EXPECT_EQ(shortText(code), expected);
+  rec.contact("XX", "7", "CW", "", prefix, "UA");
+  plugin().GrabNumber(&rec, code);
+  EXPECT_EQ(code[0], 0);
+}
+
+TEST_F(HostBoundary, FailuresReachTheUserNotTheHost)
+{
+  // No record: the window cannot be made; the host gets 0 and no window.
+  EXPECT_EQ(plugin().Run(0, nullptr), 0);
+  EXPECT_EQ(shownErrors().size(), 1);
+  EXPECT_EQ(statisticsWindow(), nullptr);
+
+  // A log table that is missing: the window opens and the error is shown.
+  shownErrors().clear();
+  Record rec;
+  setShort(rec.r.TableName, "Missing");
+  EXPECT_NE(plugin().Run(0, &rec), 0);
+  ASSERT_EQ(shownErrors().size(), 1);
+  EXPECT_TRUE(shownErrors().front().contains("Missing")) << shownErrors().front().toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ErrorBoxCloser closer;
+  app.installEventFilter(&closer);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
