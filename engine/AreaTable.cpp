@@ -1,9 +1,9 @@
 #include "engine/AreaTable.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <stdexcept>
 
 #include "engine/Text.h"
@@ -32,14 +32,24 @@ std::vector<std::string> splitAreaLines(std::string_view bytes)
 
 std::vector<std::string> loadAreaFile(const std::filesystem::path& path)
 {
+  // Only a path that names nothing counts as "no area file"; any other failure
+  // to look at it (a folder on the way that cannot be searched, say) is an error.
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec) || std::filesystem::is_directory(path, ec)) return {};
+  std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return {};
+  if (ec) throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + ec.message());
+  if (std::filesystem::is_directory(status)) return {};
 
-  std::ifstream file(path, std::ios::binary);
+  // C streams report a failed read through ferror; iostreams would take it for
+  // the end of the file and load a table that silently lacks lines.
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!file)
     throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
-  std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad())
+  std::string bytes;
+  char buffer[16384];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+  if (std::ferror(file.get()))
     throw std::runtime_error("Cannot read file \"" + path.string() + "\". " + std::strerror(errno));
   return splitAreaLines(bytes);
 }

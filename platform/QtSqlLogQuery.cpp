@@ -17,16 +17,6 @@ std::runtime_error databaseError(const QSqlError& error, const QString& fallback
   QString text = error.text().trimmed();
   return std::runtime_error((text.isEmpty() ? fallback : text).toLocal8Bit().toStdString());
 }
-
-void readText(const QVariant& value, std::string& into)
-{
-  if (value.isNull()) {
-    into.clear();
-    return;
-  }
-  QByteArray bytes = value.toString().toLocal8Bit();
-  into.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 }  // namespace
 
 QtSqlLogQuery::QtSqlLogQuery(std::int32_t connection)
@@ -68,6 +58,20 @@ void QtSqlLogQuery::close()
 {
   query_.finish();
   query_ = QSqlQuery();
+}
+
+// Converts a column's value into the host's 8-bit text inside the row's own
+// buffer, so a long scan does not allocate a byte array per value.
+void QtSqlLogQuery::readText(const QVariant& value, std::string& into)
+{
+  if (value.isNull()) {
+    into.clear();
+    return;
+  }
+  const QString text = value.toString();
+  into.resize(static_cast<std::size_t>(encoder_.requiredSpace(text.size())));
+  char* end = encoder_.appendToBuffer(into.data(), text);
+  into.resize(static_cast<std::size_t>(end - into.data()));
 }
 
 bool QtSqlLogQuery::next(LogRow& row)

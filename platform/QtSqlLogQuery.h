@@ -4,6 +4,7 @@
 // name. The query streams forward only and reads every column as text.
 
 #include <QSqlQuery>
+#include <QStringEncoder>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -28,9 +29,13 @@ class QtSqlLogQuery final : public LogSource {
   static std::string statementFor(const std::string& tableName);
 
  private:
+  void readText(const QVariant& value, std::string& into);
+
   QString connectionName_;
   QSqlQuery query_;
   std::array<int, 7> columns_{};
+  // The local 8-bit encoding, as QString::toLocal8Bit uses it.
+  QStringEncoder encoder_{QStringConverter::System, QStringConverter::Flag::Stateless};
 };
 
 }  // namespace q9x
