@@ -1,0 +1,45 @@
+#pragma once
+// The command line of q9x-host.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <stdexcept>
+
+namespace q9xhost {
+
+struct HostOptions {
+  QString pluginPath;   // the plug-in library to load
+  QString driver;       // Qt SQL driver of the log database
+  QString databaseName; // SQLite file, or the server's database name
+  QString dbHost;
+  int dbPort = -1;      // -1: the driver's default
+  QString dbUser;
+  QString dbPassword;
+  QString table;
+  std::int32_t connection = 0;  // 0: the default Qt SQL connection
+  QString myMainPrefix;
+  QString caption;
+  QString importFile;
+  QString screenshotDir;
+  bool report = false;
+  bool showHelp = false;
+  QString helpText;
+
+  // --report and --screenshot run without the entry window and exit.
+  bool headless() const { return report || !screenshotDir.isEmpty(); }
+};
+
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The plug-in built beside the host: libq9xcup.so in the folder above the
+// executable's bin folder.
+QString defaultPluginPath();
+
+// args includes the program name first, as QCoreApplication::arguments().
+// Throws UsageError with a message for the user.
+HostOptions parseHostOptions(const QStringList& args);
+
+}  // namespace q9xhost

@@ -1,0 +1,156 @@
+#include "host/LogDatabase.h"
+
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QVariant>
+#include <utility>
+#include <vector>
+
+namespace q9xhost {
+
+namespace {
+// The seven columns the plug-in reads, and the ones a logger keeps beside them.
+const char* const kLogColumns[] = {"QSODate",    "QSOTime",          "Frequency",
+                                   "CallSign",   "DigiBand",         "QSOMode",
+                                   "Continent",  "QSOReportRecived", "MainPrefix",
+                                   "DXCCPrefix"};
+
+DatabaseError errorOf(const QString& what, const QSqlError& error)
+{
+  return DatabaseError((what + ": " + error.text().trimmed()).toStdString());
+}
+
+QStringList columnsOf(const QSqlDatabase& db, const QString& table)
+{
+  QSqlRecord record = db.record(table);
+  QStringList names;
+  for (int i = 0; i < record.count(); ++i) names << record.fieldName(i);
+  return names;
+}
+}  // namespace
+
+bool isPlainTableName(const QString& name)
+{
+  static const QRegularExpression plain(
+      QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)?$"));
+  return name.size() <= 255 && plain.match(name).hasMatch();
+}
+
+QString connectionName(std::int32_t connection)
+{
+  return connection == 0 ? QString::fromLatin1(QSqlDatabase::defaultConnection)
+                         : QString::number(connection);
+}
+
+LogDatabase::LogDatabase(const DatabaseOptions& options, std::int32_t connection,
+                         const QString& table)
+    : connectionName_(connectionName(connection)), table_(table)
+{
+  if (!isPlainTableName(table)) throw DatabaseError(("Not a plain table name: " + table).toStdString());
+  if (QSqlDatabase::contains(connectionName_))
+    throw DatabaseError(("The connection " + connectionName_ + " is already open").toStdString());
+  if (!QSqlDatabase::isDriverAvailable(options.driver))
+    throw DatabaseError(("The Qt SQL driver " + options.driver + " is not installed (available: " +
+                         QSqlDatabase::drivers().join(", ") + ")")
+                            .toStdString());
+
+  QSqlDatabase db = QSqlDatabase::addDatabase(options.driver, connectionName_);
+  db.setDatabaseName(options.databaseName);
+  if (!options.host.isEmpty()) db.setHostName(options.host);
+  if (options.port > 0) db.setPort(options.port);
+  if (!options.user.isEmpty()) db.setUserName(options.user);
+  if (!options.password.isEmpty()) db.setPassword(options.password);
+  if (!db.open()) {
+    DatabaseError error = errorOf("Cannot open the log " + options.databaseName, db.lastError());
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+    throw error;
+  }
+  columns_ = columnsOf(db, table_);
+  if (columns_.isEmpty()) {
+    createTable();
+    columns_ = columnsOf(db, table_);
+  }
+}
+
+LogDatabase::~LogDatabase()
+{
+  database().close();
+  QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QSqlDatabase LogDatabase::database() const { return QSqlDatabase::database(connectionName_, false); }
+
+void LogDatabase::createTable()
+{
+  QStringList definitions;
+  for (const char* name : kLogColumns) definitions << QString::fromLatin1(name) + " TEXT";
+  QSqlQuery query(database());
+  if (!query.exec("CREATE TABLE " + table_ + " (" + definitions.join(", ") + ")"))
+    throw errorOf("Cannot create the log table " + table_, query.lastError());
+  // The plug-in reads the log in callsign order.
+  QString index = QString(table_).replace('.', '_') + "_CallSign";
+  if (!query.exec("CREATE INDEX " + index + " ON " + table_ + " (CallSign)"))
+    throw errorOf("Cannot index the log table " + table_, query.lastError());
+}
+
+QString LogDatabase::column(const QString& name) const
+{
+  for (const QString& column : columns_)
+    if (column.compare(name, Qt::CaseInsensitive) == 0) return column;
+  return {};
+}
+
+QSqlQuery LogDatabase::prepareInsert(const QStringList& columns) const
+{
+  QSqlDatabase db = database();
+  QStringList names;
+  QStringList marks;
+  for (const QString& column : columns) {
+    names << db.driver()->escapeIdentifier(column, QSqlDriver::FieldName);
+    marks << QStringLiteral("?");
+  }
+  QSqlQuery query(db);
+  if (!query.prepare("INSERT INTO " + table_ + " (" + names.join(", ") + ") VALUES (" +
+                     marks.join(", ") + ")"))
+    throw errorOf("Cannot write to the log table " + table_, query.lastError());
+  return query;
+}
+
+void LogDatabase::addContact(const ContactFields& contact, const QDateTime& utc)
+{
+  const std::pair<const char*, QString> values[] = {
+      {"QSODate", utc.date().toString(Qt::ISODate)},
+      {"QSOTime", utc.time().toString(QStringLiteral("HH:mm"))},
+      {"CallSign", contact.callSign},
+      {"DigiBand", contact.digiBand},
+      {"QSOMode", contact.qsoMode},
+      {"Continent", contact.continent},
+      {"QSOReportRecived", contact.reportReceived},
+      {"MainPrefix", contact.mainPrefix},
+      {"DXCCPrefix", contact.dxccPrefix},
+  };
+  QStringList columns;
+  std::vector<QString> bound;
+  for (const auto& [name, value] : values) {
+    QString column = this->column(QString::fromLatin1(name));
+    if (column.isEmpty()) continue;  // a log of another program may lack it
+    columns << column;
+    bound.push_back(value);
+  }
+  QSqlQuery insert = prepareInsert(columns);
+  for (const QString& value : bound) insert.addBindValue(value);
+  if (!insert.exec()) throw errorOf("Cannot log " + contact.callSign, insert.lastError());
+}
+
+qint64 LogDatabase::rowCount() const
+{
+  QSqlQuery query(database());
+  if (!query.exec("SELECT COUNT(*) FROM " + table_) || !query.next())
+    throw errorOf("Cannot count the log " + table_, query.lastError());
+  return query.value(0).toLongLong();
+}
+
+}  // namespace q9xhost
