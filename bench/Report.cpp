@@ -1,0 +1,66 @@
+#include "bench/Report.h"
+
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace q9x::bench {
+
+namespace {
+std::string firstLineStarting(const char* path, const std::string& start)
+{
+  std::ifstream file(path);
+  for (std::string line; std::getline(file, line);)
+    if (line.rfind(start, 0) == 0) return line;
+  return start + " unknown";
+}
+
+double micros(double nanos) { return nanos / 1000; }
+double perContact(std::size_t bytes, std::size_t contacts)
+{
+  return static_cast<double>(bytes) / static_cast<double>(contacts);
+}
+}  // namespace
+
+void printMachine(std::FILE* out)
+{
+  std::fprintf(out, "Machine: %u processors; %s; %s\n\n", std::thread::hardware_concurrency(),
+               firstLineStarting("/proc/cpuinfo", "model name").c_str(),
+               firstLineStarting("/proc/meminfo", "MemTotal").c_str());
+}
+
+void printReport(std::FILE* out, const std::vector<Figures>& figures)
+{
+  std::fprintf(out, "Per-contact calls, median µs per call, register of N contacts\n\n");
+  std::fprintf(out, "| N | _GetScore new | _GetScore repeated | _AddQSO | _AddQSO + repaint | _GrabNumber |\n");
+  std::fprintf(out, "|---:|---:|---:|---:|---:|---:|\n");
+  for (const Figures& f : figures)
+    std::fprintf(out, "| %zu | %.3f | %.3f | %.2f | %.1f | %.3f |\n", f.size, micros(f.getScoreNew),
+                 micros(f.getScoreRepeated), micros(f.addQso), micros(f.addQsoRepaint),
+                 micros(f.grabNumber));
+
+  std::fprintf(out, "\nRecalc of an N-row log, median seconds, beside the bare scans of the same statement\n\n");
+  std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) SQLite C scan | Recalc/(a) | Recalc/(b) | µs per row |\n");
+  std::fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|\n");
+  for (const Figures& f : figures)
+    std::fprintf(out, "| %zu | %.4f | %.4f | %.4f | %.2f | %.2f | %.2f |\n", f.size, f.recalc,
+                 f.qtScan, f.sqliteScan, f.recalc / f.qtScan, f.recalc / f.sqliteScan,
+                 f.recalc * 1e6 / static_cast<double>(f.size));
+
+  std::fprintf(out, "\nMemory held for the register, bytes per contact\n\n");
+  std::fprintf(out, "| N | heap held | heap per contact | heap per contact since previous N | peak RSS growth per contact |\n");
+  std::fprintf(out, "|---:|---:|---:|---:|---:|\n");
+  const Figures* previous = nullptr;
+  for (const Figures& f : figures) {
+    std::string marginal = "";
+    if (previous && f.size > previous->size && f.heapHeld >= previous->heapHeld)
+      marginal = std::to_string(static_cast<long long>(
+          perContact(f.heapHeld - previous->heapHeld, f.size - previous->size) + 0.5));
+    std::fprintf(out, "| %zu | %zu | %.1f | %s | %.1f |\n", f.size, f.heapHeld,
+                 perContact(f.heapHeld, f.size), marginal.c_str(), perContact(f.peakResident, f.size));
+    previous = &f;
+  }
+  std::fflush(out);
+}
+
+}  // namespace q9x::bench

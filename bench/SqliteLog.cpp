@@ -1,0 +1,111 @@
+#include "bench/SqliteLog.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <memory>
+#include <span>
+#include <stdexcept>
+
+namespace q9x::bench {
+
+namespace {
+
+using Database = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
+using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+void check(sqlite3* db, int rc, int expected = SQLITE_OK)
+{
+  if (rc != expected) throw std::runtime_error(std::string("SQLite: ") + sqlite3_errmsg(db));
+}
+
+void exec(sqlite3* db, const std::string& sql)
+{
+  check(db, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr));
+}
+
+std::string createTable(const std::string& name)
+{
+  return "CREATE TABLE " + name +
+         " (ID INTEGER PRIMARY KEY, QSODateTime TEXT, CallSign TEXT, DigiBand TEXT,"
+         " Frequency TEXT, QSOMode TEXT, RSTSent TEXT, QSOReportSent TEXT,"
+         " QSOReportRecived TEXT, MainPrefix TEXT, DXCCPrefix TEXT, Continent TEXT,"
+         " Operator TEXT)";
+}
+
+std::string frequencyOf(const std::string& band)
+{
+  if (band == "3.5") return "3580.0";
+  if (band == "7") return "7040.0";
+  return band + "080.0";
+}
+
+void insertContacts(sqlite3* db, const std::string& table,
+                    const std::vector<GeneratedContact>& contacts, std::size_t count)
+{
+  sqlite3_stmt* raw = nullptr;
+  check(db, sqlite3_prepare_v2(db,
+                               ("INSERT INTO " + table +
+                                " (QSODateTime, CallSign, DigiBand, Frequency, QSOMode, RSTSent,"
+                                " QSOReportSent, QSOReportRecived, MainPrefix, DXCCPrefix,"
+                                " Continent, Operator) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)")
+                                   .c_str(),
+                               -1, &raw, nullptr));
+  Statement insert(raw, &sqlite3_finalize);
+  std::size_t serial = 0;
+  for (const GeneratedContact& c : std::span(contacts).first(count)) {
+    ++serial;
+    const std::string dateTime = "2024-06-01 " + std::to_string(10 + serial % 14) + ":" +
+                                 std::to_string(10 + serial % 50) + ":00";
+    const std::string sent = "599 " + std::to_string(serial);
+    const std::string frequency = frequencyOf(c.band);
+    const std::string* values[] = {&dateTime,      &c.callSign, &c.band,       &frequency,
+                                   &c.mode,        nullptr,     &sent,         &c.report,
+                                   &c.mainPrefix,  &c.dxccPrefix, &c.continent, nullptr};
+    for (int i = 0; i < 12; ++i) {
+      if (values[i])
+        sqlite3_bind_text(insert.get(), i + 1, values[i]->data(), static_cast<int>(values[i]->size()),
+                          SQLITE_STATIC);
+      else if (i == 5)
+        sqlite3_bind_text(insert.get(), i + 1, "599", 3, SQLITE_STATIC);
+      else
+        sqlite3_bind_null(insert.get(), i + 1);  // Operator: empty in a single-operator log
+    }
+    check(db, sqlite3_step(insert.get()), SQLITE_DONE);
+    sqlite3_reset(insert.get());
+  }
+}
+
+}  // namespace
+
+std::string logTableName(std::size_t rows) { return "log_" + std::to_string(rows); }
+
+void writeLogDatabase(const std::string& path, const std::vector<GeneratedContact>& contacts,
+                      const std::vector<std::size_t>& sizes)
+{
+  sqlite3* raw = nullptr;
+  int rc = sqlite3_open(path.c_str(), &raw);
+  Database db(raw, &sqlite3_close);
+  check(db.get(), rc);
+  exec(db.get(), "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
+
+  const std::size_t largest = *std::max_element(sizes.begin(), sizes.end());
+  const std::string all = logTableName(largest);
+  exec(db.get(), createTable(all));
+  insertContacts(db.get(), all, contacts, largest);
+  for (std::size_t size : sizes) {
+    if (size == largest) continue;
+    const std::string table = logTableName(size);
+    exec(db.get(), createTable(table));
+    exec(db.get(), "INSERT INTO " + table + " SELECT * FROM " + all + " WHERE ID <= " +
+                       std::to_string(size));
+  }
+  exec(db.get(), createTable(logTableName(0)));
+  for (std::size_t size : sizes) {
+    const std::string table = logTableName(size);
+    exec(db.get(), "CREATE INDEX " + table + "_CallSign ON " + table + " (CallSign)");
+  }
+  exec(db.get(), "COMMIT");
+}
+
+}  // namespace q9x::bench

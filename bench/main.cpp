@@ -1,0 +1,116 @@
+// Measures the plug-in as a host uses it: the per-contact calls at growing
+// register sizes, the Recalc of a whole log beside the bare database scan of
+// the same statement, and the memory held per contact. Exits non-zero when
+// the plug-in gives a wrong answer on any measured path.
+//
+//   q9x-bench [--sizes 1000,10000,100000,1000000] [--runs N] [--quick] [--plugin PATH]
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench/ContactGenerator.h"
+#include "bench/HostRecords.h"
+#include "bench/PluginBenchmark.h"
+#include "bench/PluginLibrary.h"
+#include "bench/Report.h"
+#include "bench/SqliteLog.h"
+
+using namespace q9x::bench;
+
+namespace {
+
+struct Options {
+  std::vector<std::size_t> sizes = {1000, 10000, 100000, 1000000};
+  BenchmarkPlan plan{5, {41, 1024}, {21, 50}, {11, 20}};
+  QString pluginPath;
+};
+
+Options parseOptions(const QStringList& args)
+{
+  Options o;
+  for (qsizetype i = 1; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--quick") {
+      o.plan = {1, {5, 64}, {5, 20}, {3, 5}};  // one short pass, to see that all works
+    } else if (arg == "--runs" && hasValue) {
+      o.plan.scanRuns = args[++i].toULongLong();
+    } else if (arg == "--plugin" && hasValue) {
+      o.pluginPath = args[++i];
+    } else if (arg == "--sizes" && hasValue) {
+      o.sizes.clear();
+      for (const QString& size : args[++i].split(',')) o.sizes.push_back(size.toULongLong());
+    } else {
+      throw std::invalid_argument(
+          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--plugin PATH]");
+    }
+  }
+  if (o.plan.scanRuns == 0 || std::count(o.sizes.begin(), o.sizes.end(), 0))
+    throw std::invalid_argument("sizes and runs must be positive numbers");
+  std::sort(o.sizes.begin(), o.sizes.end());
+  return o;
+}
+
+void openDefaultConnection(const QString& path)
+{
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+  db.setDatabaseName(path);
+  if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
+}
+
+int run(QApplication& app)
+{
+  const Options options = parseOptions(app.arguments());
+  const std::size_t logged = options.sizes.back();
+
+  std::fprintf(stderr, "generating %zu contacts and their logs...\n", logged);
+  const std::vector<GeneratedContact> contacts =
+      generateContacts(logged + options.plan.unloggedNeeded());
+  QTemporaryDir folder;
+  if (!folder.isValid()) throw std::runtime_error("no temporary folder");
+  const std::string databasePath = folder.filePath(QStringLiteral("log.sqlite")).toStdString();
+  writeLogDatabase(databasePath, contacts, options.sizes);
+  openDefaultConnection(QString::fromStdString(databasePath));
+
+  PluginLibrary plugin(options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath);
+  const TPluginRecord opening = hostRecord(Station{logTableName(0)});
+  if (plugin.Run(0, &opening) == 0) throw std::runtime_error("_Run opened no window");
+
+  std::vector<Figures> figures;
+  {
+    PluginBenchmark benchmark(options.plan, plugin, contacts, logged, databasePath);
+    for (std::size_t size : options.sizes) {
+      std::fprintf(stderr, "measuring %zu contacts...\n", size);
+      figures.push_back(benchmark.measure(size));
+    }
+  }
+  plugin.Release();
+  QCoreApplication::processEvents();
+
+  printMachine(stdout);
+  printReport(stdout, figures);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+  // The statistics window needs no screen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  try {
+    return run(app);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "q9x-bench: %s\n", e.what());
+    return 1;
+  }
+}
