@@ -17,12 +17,24 @@
 #include "platform/HostProgram.h"
 #include "plugin/RecordFields.h"
 #include "plugin/ShortString.h"
+#include "ui/MainForm/Glyphs.h"
+#include "ui/MainForm/GridCellPainter.h"
 #include "ui/domlist/domlist.h"
 
 namespace q9x {
 
 namespace {
 constexpr const char* kLayoutCaption = "Q9X-CUP-DIGI";
+const QColor kGridColour(253, 255, 206);
+
+// The named family where the system has it, else the nearest of its kind.
+QFont pixelFont(const QString& family, QFont::StyleHint kind, int pixels)
+{
+  QFont font(family);
+  font.setStyleHint(kind);
+  font.setPixelSize(pixels);
+  return font;
+}
 
 QString number(std::int64_t value) { return QString::number(value); }
 }  // namespace
@@ -39,48 +51,93 @@ TfmMainForm::TfmMainForm(const TPluginRecord& hostRecord, TPluginRecord& current
   engine_.setAreaTable(loadAreaFile(areaFilePath()));
 }
 
-TfmMainForm::~TfmMainForm() = default;
+TfmMainForm::~TfmMainForm()
+{
+  // Area windows read this window's engine: they go first, while it is whole,
+  // and not later among the plain child widgets.
+  qDeleteAll(findChildren<TfmDomList*>(Qt::FindDirectChildrenOnly));
+}
 
 void TfmMainForm::buildLayout()
 {
+  // Title bar with the system menu and the minimise box; the close box is
+  // there too but only minimises (closeEvent).
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(pixelFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, 11));
   setFixedSize(328, 121);
   move(1009, 201);
+  buildGrid();
+  buildPanel();
+}
 
+void TfmMainForm::buildGrid()
+{
   StringGrid1 = new QTableWidget(4, 5, this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->setGeometry(0, 0, 328, 77);
   StringGrid1->horizontalHeader()->hide();
   StringGrid1->verticalHeader()->hide();
-  StringGrid1->setEnabled(false);
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
+  StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+  for (int column = 0; column < 5; ++column) StringGrid1->setColumnWidth(column, 64);
+  for (int row = 0; row < 4; ++row) StringGrid1->setRowHeight(row, 17);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+  StringGrid1->setFocusPolicy(Qt::NoFocus);
+  StringGrid1->setShowGrid(true);
+  StringGrid1->setGridStyle(Qt::SolidLine);
 
+  // The grid only shows figures; disabled, it takes neither clicks nor focus.
+  // Its colours are set for every state, so disabled does not mean grey.
+  QPalette palette = StringGrid1->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, kGridColour);
+    palette.setColor(group, QPalette::Window, kGridColour);
+  }
+  StringGrid1->setPalette(palette);
+  StringGrid1->setStyleSheet(QStringLiteral("QTableView { gridline-color: rgb(192, 192, 192); }"));
+  StringGrid1->setItemDelegate(new GridCellPainter(kGridColour, StringGrid1));
+  StringGrid1->setEnabled(false);
+}
+
+void TfmMainForm::buildPanel()
+{
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, 77, 328, 44);
+  Panel1->setFrameShape(QFrame::NoFrame);
+  Panel1->setGeometry(0, 121 - 44, 328, 44);
 
   Label1 = new QLabel(Panel1);
   Label1->setObjectName(QStringLiteral("Label1"));
+  QFont scoreFont = pixelFont(QStringLiteral("Courier"), QFont::TypeWriter, 13);
+  scoreFont.setBold(true);
+  Label1->setFont(scoreFont);
+  QPalette scorePalette = Label1->palette();
+  scorePalette.setColor(QPalette::WindowText, Qt::blue);
+  Label1->setPalette(scorePalette);
   Label1->move(8, 0);
 
   RecalcStatistic = new QAction(QStringLiteral("Recalc Statistic"), this);
   RecalcStatistic->setObjectName(QStringLiteral("RecalcStatistic"));
+  addAction(RecalcStatistic);
   connect(RecalcStatistic, &QAction::triggered, this, [this] { runRecalc(); });
-  connect(RecalcStatistic, &QAction::changed, this,
-          [this] { BitBtn1->setEnabled(RecalcStatistic->isEnabled()); });
 
-  BitBtn1 = new QPushButton(QStringLiteral("Recalc"), Panel1);
+  BitBtn1 = new QPushButton(QIcon(recalcGlyph()), QStringLiteral("Recalc"), Panel1);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(121, 18, 102, 25);
+  BitBtn1->setIconSize(QSize(16, 16));
   connect(BitBtn1, &QPushButton::clicked, RecalcStatistic, &QAction::trigger);
+  // The button greys out with its command while a recalculation runs.
+  connect(RecalcStatistic, &QAction::enabledChanged, BitBtn1, &QPushButton::setEnabled);
 
-  btnOBL1 = new QPushButton(QStringLiteral("Q9X Area"), Panel1);
+  btnOBL1 = new QPushButton(QIcon(areaGlyph()), QStringLiteral("Q9X Area"), Panel1);
   btnOBL1->setObjectName(QStringLiteral("btnOBL1"));
   btnOBL1->setGeometry(224, 18, 102, 25);
+  btnOBL1->setIconSize(QSize(16, 16));
   connect(btnOBL1, &QPushButton::clicked, this, [this] { reportErrors([this] { btnOBL1Click(); }); });
 }
 
@@ -102,6 +159,10 @@ void TfmMainForm::showEvent(QShowEvent* event)
 
 void TfmMainForm::FormShow()
 {
+  // No cell is selected: the grid only shows figures, and a highlighted cell
+  // would look like a figure needing attention.
+  StringGrid1->clearSelection();
+  StringGrid1->setCurrentIndex(QModelIndex());
   static const char* const headers[] = {"Band", "QSOs", "Points", "Q9X Area", "RDA"};
   for (int column = 0; column < 5; ++column) setCell(column, 0, QString::fromLatin1(headers[column]));
   setCell(0, 1, QStringLiteral("80"));
@@ -197,8 +258,14 @@ TfmDomList* TfmMainForm::areaWindow() const { return areaWindow_; }
 void TfmMainForm::btnOBL1Click()
 {
   if (areaWindow_) return;
-  areaWindow_ = new TfmDomList(*this);
-  areaWindow_->show();
+  auto* window = new TfmDomList(*this);
+  areaWindow_ = window;
+  // A closed area window waits for its deferred destruction; from the moment
+  // it closes it no longer counts as open.
+  connect(window, &TfmDomList::closing, this, [this, window] {
+    if (areaWindow_ == window) areaWindow_ = nullptr;
+  });
+  window->show();
 }
 
 void TfmMainForm::release()
@@ -206,6 +273,10 @@ void TfmMainForm::release()
   if (released_) return;
   released_ = true;
   LogQuery.close();
+  // The area window goes with this one; it disappears at once and is
+  // destroyed with it.
+  if (areaWindow_) areaWindow_->hide();
+  areaWindow_ = nullptr;
   deleteLater();
 }
 

@@ -49,6 +49,7 @@ class TfmMainForm : public QWidget {
   void release();
   bool isReleased() const { return released_; }
 
+  // The open area window, or null; never a window that is closed or gone.
   TfmDomList* areaWindow() const;
   TFormStorage& formStorage() { return FormStorage1; }
 
@@ -58,6 +59,8 @@ class TfmMainForm : public QWidget {
 
  private:
   void buildLayout();
+  void buildGrid();
+  void buildPanel();
   void FormShow();
   void btnOBL1Click();
   void runRecalc();

@@ -1,22 +1,227 @@
 #include "ui/domlist/domlist.h"
 
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QListWidget>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+#include <stdexcept>
+
 #include "engine/Bands.h"
+#include "platform/ErrorReport.h"
 #include "ui/MainForm/MainForm.h"
+#include "ui/domlist/AreaItemPainter.h"
+#include "ui/domlist/AreaListItem.h"
 
 namespace q9x {
 
+namespace {
+const QString kCurrentBand = QStringLiteral("CurrentBand");
+const char* const kBandButtonPrefix = "RzBitBtn";
+
+// The designed fonts, or the nearest the system has.
+QFont sansSerif11()
+{
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+// A stored value as a whole number: whole numbers and texts that read as one
+// convert, the empty value reads as 0, anything else is refused.
+int wholeNumberOf(const QVariant& value)
+{
+  if (!value.isValid()) return 0;
+  bool ok = false;
+  qlonglong number = 0;
+  switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+      number = value.toLongLong(&ok);
+      break;
+    case QMetaType::QString:
+      number = value.toString().trimmed().toLongLong(&ok, 10);
+      break;
+    default:
+      break;
+  }
+  if (!ok || number < INT_MIN || number > INT_MAX)
+    throw std::runtime_error("Invalid variant type conversion");
+  return static_cast<int>(number);
+}
+
+bool isBandButton(const QObject* child)
+{
+  return qobject_cast<const QToolButton*>(child) &&
+         child->objectName().startsWith(QLatin1String(kBandButtonPrefix));
+}
+}  // namespace
+
 TfmDomList::TfmDomList(TfmMainForm& owner)
-    : QWidget(&owner, Qt::Window | Qt::WindowStaysOnTopHint), owner_(owner)
+    : QWidget(&owner, Qt::Window), owner_(owner)
 {
   setObjectName(QStringLiteral("fmDomList"));
-  setWindowTitle(QStringLiteral("Q9X Area"));
   setAttribute(Qt::WA_DeleteOnClose);
+  buildLayout();
+  FormCreate();
+}
+
+void TfmDomList::buildLayout()
+{
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+  setWindowTitle(QStringLiteral("Q9X Area"));
+  setFont(sansSerif11());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  resize(327, 141);
+  move(1017, 288);
+
+  Panel2 = new QFrame(this);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->setFrameShape(QFrame::NoFrame);
+  Panel2->setFixedHeight(18);
+  Panel2->installEventFilter(this);
+  buildBandButtons();
+
+  LV1 = new QListWidget(this);
+  LV1->setObjectName(QStringLiteral("LV1"));
+  LV1->setFrameShape(QFrame::NoFrame);
+  LV1->setViewMode(QListView::ListMode);
+  // Captions only, running down and on into the next column.
+  LV1->setFlow(QListView::TopToBottom);
+  LV1->setWrapping(true);
+  LV1->setResizeMode(QListView::Adjust);
+  LV1->setSelectionMode(QAbstractItemView::NoSelection);
+  LV1->setFocusPolicy(Qt::NoFocus);
+  LV1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Qt picks a Cyrillic-capable fallback on its own where the family lacks it.
+  LV1->setFont(sansSerif11());
+  LV1->setItemDelegate(new AreaItemPainter(*this, LV1));
+  LV1->setSortingEnabled(true);
+
+  // The strip along the bottom edge offers the resize cursor but has nothing
+  // to resize: the window's own border does that.
+  spl1 = new QFrame(this);
+  spl1->setObjectName(QStringLiteral("spl1"));
+  spl1->setFixedHeight(3);
+  spl1->setCursor(Qt::SizeVerCursor);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(Panel2);
+  layout->addWidget(LV1, 1);
+  layout->addWidget(spl1);
+}
+
+void TfmDomList::buildBandButtons()
+{
+  bandButtons_ = new QButtonGroup(this);
+  bandButtons_->setExclusive(true);
+  // "10" comes last, so the row reads 1.8 ... 28 and then 10 at the right end.
+  for (int tag : {1, 2, 3, 5, 6, 7, 8, 9, 4}) {
+    auto* button = new QToolButton(Panel2);
+    button->setObjectName(QLatin1String(kBandButtonPrefix) + QString::number(tag));
+    const std::string_view caption = BandNames[static_cast<std::size_t>(tag - 1)];
+    button->setText(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    button->setCheckable(true);
+    button->setAutoRaise(true);  // highlighted while the mouse is over it
+    button->setFocusPolicy(Qt::NoFocus);
+    button->resize(35, 19);
+    bandButtons_->addButton(button, tag);
+  }
+  bandButtons_->button(4)->setChecked(true);
+  connect(bandButtons_, &QButtonGroup::idClicked, this,
+          [this](int tag) { reportErrors([this, tag] { RzBitBtn1Click(tag); }); });
+}
+
+void TfmDomList::FormCreate()
+{
+  // Qt widgets are always drawn through a back buffer: nothing flickers when
+  // the whole list is redrawn.
+  LV1->clear();
+  for (const std::string& line : owner_.engine().areaTable())
+    if (std::optional<std::string> code = listedAreaCode(line)) LV1->addItem(new AreaListItem(*code));
+}
+
+TfmMainForm* TfmDomList::openOwner() const
+{
+  return owner_.isReleased() ? nullptr : &owner_;
+}
+
+void TfmDomList::showEvent(QShowEvent* event)
+{
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) reportErrors([this] { FormShow(); });
+}
+
+void TfmDomList::FormShow()
+{
+  TfmMainForm* owner = openOwner();
+  if (!owner) return;
+  SelectBand(wholeNumberOf(owner->formStorage().ValueByName(kCurrentBand)));
 }
 
 void TfmDomList::SelectBand(int n)
 {
-  if (n >= 1 && n <= 9) bandText_ = BandNames[static_cast<std::size_t>(n - 1)];
-  owner_.formStorage().SetValueByName(QStringLiteral("CurrentBand"), n);
+  if (n >= 1 && n <= 9) {
+    bandButtons_->button(n)->setChecked(true);
+    bandText_ = BandNames[static_cast<std::size_t>(n - 1)];
+  }
+  LV1->viewport()->update();
+  if (TfmMainForm* owner = openOwner()) owner->formStorage().SetValueByName(kCurrentBand, n);
+}
+
+void TfmDomList::RzBitBtn1Click(int tag) { SelectBand(tag); }
+
+AreaMark TfmDomList::LV1CustomDrawItem(std::string_view code) const
+{
+  const TfmMainForm* owner = openOwner();
+  if (!owner) return AreaMark::OwnFont;
+  return areaMark(bandText_, code, owner->engine().areaWorked().list());
+}
+
+bool TfmDomList::eventFilter(QObject* watched, QEvent* event)
+{
+  if (watched == Panel2 && event->type() == QEvent::Resize) Panel2Resize();
+  return QWidget::eventFilter(watched, event);
+}
+
+void TfmDomList::Panel2Resize()
+{
+  const int width = Panel2->width();
+  if (Panel2->children().isEmpty() || width == 0) return;
+  QList<QWidget*> buttons;
+  for (QObject* child : Panel2->children())
+    if (isBandButton(child)) buttons.append(static_cast<QWidget*>(child));
+  const int n = static_cast<int>(buttons.size());
+  if (n == 0) return;
+
+  // Equal shares of the width in child order; the last button takes what the
+  // division leaves over, less a small gap at the right edge.
+  const int w = width / n;
+  const int h = Panel2->height() - 1;
+  for (int k = 0; k < n; ++k) buttons[k]->setGeometry(k * w, 0, w, h);
+  QWidget* last = buttons.last();
+  last->resize(std::max(0, width - n * w + w - 4), h);
+}
+
+void TfmDomList::closeEvent(QCloseEvent* event)
+{
+  QWidget::closeEvent(event);
+  // Hidden now and destroyed once control returns to the event loop.
+  emit closing();
 }
 
 }  // namespace q9x

@@ -1,0 +1,25 @@
+#pragma once
+// Draws each entry of the area list in the look the area window chooses for
+// it at that moment: red bold when worked on the selected band.
+
+#include <QStyledItemDelegate>
+
+namespace q9x {
+
+class TfmDomList;
+
+class AreaItemPainter : public QStyledItemDelegate {
+ public:
+  AreaItemPainter(const TfmDomList& window, QObject* parent);
+
+  // Room for the bold look, so a code that becomes marked is not cut.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+ private:
+  const TfmDomList& window_;
+};
+
+}  // namespace q9x
