@@ -1,10 +1,83 @@
 #include "ui/settings/FormStorage.h"
 
+#include <QEvent>
+#include <optional>
+
+#include "platform/ErrorReport.h"
+#include "ui/settings/SettingsPlatform.h"
+#include "ui/settings/SettingsStore.h"
+#include "ui/settings/SettingsText.h"
+#include "ui/settings/WindowPlacement.h"
+
 namespace q9x {
+
+namespace {
+
+const QString kFormVersion = QStringLiteral("FormVersion");
+const QString kFlags = QStringLiteral("Flags");
+const QString kShowCmd = QStringLiteral("ShowCmd");
+const QString kPixelsPerInch = QStringLiteral("PixelsPerInch");
+const QString kMinMaxPos = QStringLiteral("MinMaxPos");
+const QString kNormPos = QStringLiteral("NormPos");
+const QString kVisible = QStringLiteral("Visible");
+
+int readInt(SettingsStore& store, const QString& name, int fallback)
+{
+  const std::optional<QString> text = store.read(name);
+  return text ? textToInt(*text, fallback) : fallback;
+}
+
+// The value stored for this screen size, else the one stored last at any size.
+QString readForScreen(SettingsStore& store, const QString& name, const QString& suffix)
+{
+  std::optional<QString> text = store.read(name + suffix);
+  if (!text || text->isEmpty()) text = store.read(name);
+  return text.value_or(QString());
+}
+
+std::unique_ptr<SettingsStore> openStore(const SettingsPlatform& platform, const QString& section)
+{
+  return platform.openStore(settingsKeyPath(platform.hostProgramName()), section);
+}
+
+}  // namespace
+
+// Sits in front of the window's own event handling.
+class TFormStorage::WindowHooks final : public QObject {
+ public:
+  explicit WindowHooks(TFormStorage& storage) : storage_(storage) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override
+  {
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+      reportErrors([this] { storage_.LoadWindowSettings(); });
+      return false;  // the window's own show handling follows
+    }
+    if (event->type() == QEvent::Close) {
+      // The window decides first; only a window that lets itself be closed
+      // is saved. Qt hides and releases it after the event returns.
+      watched->event(event);
+      if (event->isAccepted()) reportErrors([this] { storage_.SaveWindowSettings(); });
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  TFormStorage& storage_;
+};
 
 TFormStorage::TFormStorage(std::vector<TStoredValue> storedValues)
     : values_(std::move(storedValues))
 {
+}
+
+TFormStorage::~TFormStorage()
+{
+  if (!window_ || saved_) return;
+  destroying_ = true;
+  reportErrors([this] { SaveWindowSettings(); });
+  destroying_ = false;
 }
 
 QVariant TFormStorage::ValueByName(const QString& name) const
@@ -22,6 +95,130 @@ void TFormStorage::SetValueByName(const QString& name, const QVariant& value)
       return;
     }
   values_.push_back({name, value});
+}
+
+void TFormStorage::attach(QWidget& window, const QString& section)
+{
+  window_ = &window;
+  section_ = section.isEmpty()
+                 ? QString::fromLatin1(window.metaObject()->className()).section(QStringLiteral("::"), -1)
+                 : section;
+  hooks_ = std::make_unique<WindowHooks>(*this);
+  window.installEventFilter(hooks_.get());
+}
+
+void TFormStorage::LoadWindowSettings()
+{
+  saved_ = false;
+  const SettingsPlatform& platform = settingsPlatform();
+  const std::unique_ptr<SettingsStore> store = openStore(platform, section_);
+  if (readInt(*store, kFormVersion, 0) >= version_) {
+    restorePlacement(*store, platform);
+    loaded_ = true;
+    restoreStoredValues(*store);
+  }
+  loaded_ = true;
+}
+
+void TFormStorage::restorePlacement(SettingsStore& store, const SettingsPlatform& platform)
+{
+  if (!window_) return;
+  if (options_ & fpPosition) restorePosition(store, platform);
+  if ((options_ & fpState) && !restoreState(store)) return;
+  window_->update();
+}
+
+void TFormStorage::restorePosition(SettingsStore& store, const SettingsPlatform& platform)
+{
+  const QRect current = currentPlacement(*window_).normalFrame;
+  // Qt has no placement flags and places minimised and maximised windows
+  // itself; these values are read so that a damaged one is still reported,
+  // and a stored MinMaxPos still counts as a stored position.
+  store.read(kFlags);
+  const QString suffix = screenSuffix(platform.screenSize());
+  bool found = !readForScreen(store, kMinMaxPos, suffix).isEmpty();
+
+  int left = current.left();
+  int top = current.top();
+  int right = left + current.width();
+  int bottom = top + current.height();
+  const QString normal = readForScreen(store, kNormPos, suffix);
+  if (!normal.isEmpty()) {
+    found = true;
+    // A missing right or bottom edge keeps the current width or height at
+    // the stored place, rather than stretching the window back to where it
+    // stands now.
+    const auto words = textToFour(normal);
+    left = words[0].value_or(left);
+    top = words[1].value_or(top);
+    right = words[2].value_or(left + current.width());
+    bottom = words[3].value_or(top + current.height());
+  }
+  // Positions taken at another pixel density would land elsewhere.
+  const int pixelsPerInch = platform.pixelsPerInch();
+  if (readInt(store, kPixelsPerInch, pixelsPerInch) != pixelsPerInch) found = false;
+  if (!found) return;
+
+  if (!isSizeable(*window_)) {
+    right = left + current.width();
+    bottom = top + current.height();
+  }
+  // An empty rectangle would leave a window nobody can see or grab.
+  if (right > left && bottom > top) applyNormalFrame(*window_, QRect(left, top, right - left, bottom - top));
+}
+
+bool TFormStorage::restoreState(SettingsStore& store)
+{
+  const Qt::WindowStates state = window_->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+  switch (readInt(store, kShowCmd, 0)) {
+    case 2:
+    case 6:
+    case 7:
+      // Minimised: the window stays as it is. There is no application window
+      // in Qt to minimise in its place, so nothing else happens either.
+      return false;
+    case ShowMaximized:
+      window_->setWindowState(state | Qt::WindowMaximized);
+      return true;
+    default:
+      window_->setWindowState(state);
+      return true;
+  }
+}
+
+void TFormStorage::restoreStoredValues(SettingsStore& store)
+{
+  for (TStoredValue& v : values_) v.Value = store.read(v.Name).value_or(storedValueText(v.Value));
+}
+
+void TFormStorage::SaveWindowSettings()
+{
+  // A window whose settings were never loaded never overwrites the stored ones.
+  if (!loaded_ || !window_) return;
+  const SettingsPlatform& platform = settingsPlatform();
+  const std::unique_ptr<SettingsStore> store = openStore(platform, section_);
+  store->write(kFormVersion, QString::number(version_));
+  writePlacement(*store, platform);
+  store->write(kVisible, destroying_ ? QStringLiteral("1") : QStringLiteral("0"));
+  for (const TStoredValue& v : values_) store->write(v.Name, storedValueText(v.Value));
+  store->commit();
+  saved_ = true;
+}
+
+void TFormStorage::writePlacement(SettingsStore& store, const SettingsPlatform& platform)
+{
+  const WindowPlacement p = currentPlacement(*window_);
+  const QString suffix = screenSuffix(platform.screenSize());
+  const QRect& n = p.normalFrame;
+  const QString minMax = fourToText({p.minPosition.x(), p.minPosition.y(), p.maxPosition.x(), p.maxPosition.y()});
+  const QString normal = fourToText({n.left(), n.top(), n.left() + n.width(), n.top() + n.height()});
+  store.write(kFlags, QString::number(p.flags));
+  store.write(kShowCmd, QString::number(p.showCmd));
+  store.write(kPixelsPerInch, QString::number(platform.pixelsPerInch()));
+  store.write(kMinMaxPos + suffix, minMax);
+  store.write(kMinMaxPos, minMax);
+  store.write(kNormPos + suffix, normal);
+  store.write(kNormPos, normal);
 }
 
 }  // namespace q9x

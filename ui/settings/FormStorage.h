@@ -1,11 +1,19 @@
 #pragma once
-// Stored settings of one window: its named values (StoredValues).
+// Stored settings of one window: its placement and its named values
+// (StoredValues), put back when the window is shown and written to the
+// per-user settings store when it is closed or destroyed.
 
+#include <QPointer>
 #include <QString>
 #include <QVariant>
+#include <QWidget>
+#include <memory>
 #include <vector>
 
 namespace q9x {
+
+class SettingsStore;
+struct SettingsPlatform;
 
 // A named value; names are unique within their list, compared without regard
 // to letter case. An invalid QVariant is the empty value.
@@ -14,9 +22,21 @@ struct TStoredValue {
   QVariant Value;
 };
 
+// What a window's placement restore covers.
+enum TPlacementOption : unsigned {
+  fpState = 1u << 0,     // normal, minimised or maximised
+  fpPosition = 1u << 1,  // position, and size for a sizeable window
+};
+
 class TFormStorage {
  public:
   explicit TFormStorage(std::vector<TStoredValue> storedValues = {});
+  // A window not saved since its last load is saved now, marked as being
+  // destroyed. Keep the storage a member of its window, so that this runs
+  // while the window still stands.
+  ~TFormStorage();
+  TFormStorage(const TFormStorage&) = delete;
+  TFormStorage& operator=(const TFormStorage&) = delete;
 
   // The value with that name, or the null value when there is none.
   QVariant ValueByName(const QString& name) const;
@@ -25,8 +45,43 @@ class TFormStorage {
 
   const std::vector<TStoredValue>& StoredValues() const { return values_; }
 
+  void setOptions(unsigned options) { options_ = options; }
+  // Stored settings of a lower version are not restored.
+  void setVersion(int version) { version_ = version; }
+
+  // Takes over the window's show and close request: settings are loaded
+  // before the window's own show handling and saved after its own close
+  // decision, when it lets itself be closed. The section is the window's
+  // class name unless one is given.
+  void attach(QWidget& window, const QString& section = {});
+
+  // Errors are thrown; the attached handlers report them and carry on.
+  void LoadWindowSettings();
+  void SaveWindowSettings();
+
+  bool isLoaded() const { return loaded_; }
+  bool isSaved() const { return saved_; }
+  bool isDestroying() const { return destroying_; }
+
  private:
+  class WindowHooks;
+
+  void restorePlacement(SettingsStore& store, const SettingsPlatform& platform);
+  void restorePosition(SettingsStore& store, const SettingsPlatform& platform);
+  // False when the stored state asks for a minimised window, which stays normal.
+  bool restoreState(SettingsStore& store);
+  void restoreStoredValues(SettingsStore& store);
+  void writePlacement(SettingsStore& store, const SettingsPlatform& platform);
+
   std::vector<TStoredValue> values_;
+  unsigned options_ = fpPosition;
+  int version_ = 0;
+  QPointer<QWidget> window_;
+  QString section_;
+  std::unique_ptr<WindowHooks> hooks_;
+  bool loaded_ = false;
+  bool saved_ = false;
+  bool destroying_ = false;
 };
 
 }  // namespace q9x
