@@ -41,12 +41,12 @@ void QtSqlLogQuery::open(const std::string& tableName)
     throw databaseError(db.lastError(),
                         "Database connection '" + connectionName_ + "' is not open");
 
-  query_ = QSqlQuery(db);
-  query_.setForwardOnly(true);
-  if (!query_.exec(QString::fromLocal8Bit(statementFor(tableName))))
-    throw databaseError(query_.lastError(), "The log query failed");
+  query_.emplace(db);
+  query_->setForwardOnly(true);
+  if (!query_->exec(QString::fromLocal8Bit(statementFor(tableName))))
+    throw databaseError(query_->lastError(), "The log query failed");
 
-  QSqlRecord record = query_.record();
+  const QSqlRecord record = query_->record();
   for (std::size_t i = 0; i < kColumns.size(); ++i) {
     columns_[i] = record.indexOf(QLatin1String(kColumns[i]));
     if (columns_[i] < 0)
@@ -56,8 +56,7 @@ void QtSqlLogQuery::open(const std::string& tableName)
 
 void QtSqlLogQuery::close()
 {
-  query_.finish();
-  query_ = QSqlQuery();
+  query_.reset();
 }
 
 // Converts a column's value into the host's 8-bit text inside the row's own
@@ -76,14 +75,15 @@ void QtSqlLogQuery::readText(const QVariant& value, std::string& into)
 
 bool QtSqlLogQuery::next(LogRow& row)
 {
-  if (!query_.isActive()) return false;
-  if (!query_.next()) {
-    if (query_.lastError().isValid()) throw databaseError(query_.lastError(), "Reading the log failed");
+  if (!isOpen()) return false;
+  if (!query_->next()) {
+    if (query_->lastError().isValid())
+      throw databaseError(query_->lastError(), "Reading the log failed");
     return false;
   }
   std::string* fields[] = {&row.QSOReportRecived, &row.DXCCPrefix, &row.MainPrefix, &row.CallSign,
                            &row.DigiBand,         &row.QSOMode,    &row.Continent};
-  for (std::size_t i = 0; i < kColumns.size(); ++i) readText(query_.value(columns_[i]), *fields[i]);
+  for (std::size_t i = 0; i < kColumns.size(); ++i) readText(query_->value(columns_[i]), *fields[i]);
   return true;
 }
 

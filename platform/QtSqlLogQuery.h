@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/LogScan.h"
@@ -22,7 +23,7 @@ class QtSqlLogQuery final : public LogSource {
   // "LogQuery: Field 'NAME' not found" for a missing column.
   void open(const std::string& tableName);
   void close();
-  bool isOpen() const { return query_.isActive(); }
+  bool isOpen() const { return query_ && query_->isActive(); }
 
   bool next(LogRow& row) override;
 
@@ -32,7 +33,9 @@ class QtSqlLogQuery final : public LogSource {
   void readText(const QVariant& value, std::string& into);
 
   QString connectionName_;
-  QSqlQuery query_;
+  // Empty while closed: a default-constructed QSqlQuery would quietly hold on
+  // to the host's default connection.
+  std::optional<QSqlQuery> query_;
   std::array<int, 7> columns_{};
   // The local 8-bit encoding, as QString::toLocal8Bit uses it.
   QStringEncoder encoder_{QStringConverter::System, QStringConverter::Flag::Stateless};

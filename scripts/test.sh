@@ -6,4 +6,15 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 scripts/setup.sh "$@"
 export QT_QPA_PLATFORM=offscreen
+
+# A PostgreSQL cluster of its own for this run; without it the database tests
+# that need the server fail under CI and skip elsewhere.
+pgdir=$(mktemp -u /tmp/q9x-pg.XXXXXX)
+trap 'scripts/postgres.sh stop "$pgdir"' EXIT
+if pgenv=$(scripts/postgres.sh start "$pgdir"); then
+  eval "$pgenv"
+else
+  echo "test.sh: PostgreSQL could not be started" >&2
+fi
+
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

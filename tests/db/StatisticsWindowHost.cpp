@@ -1,0 +1,48 @@
+#include "StatisticsWindowHost.h"
+
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "plugin/ShortString.h"
+
+namespace q9x::test {
+
+StatisticsWindowHost::~StatisticsWindowHost()
+{
+  collectingErrors([this] { window.reset(); });
+}
+
+TfmMainForm& StatisticsWindowHost::open(std::int32_t connection, const std::string& table,
+                                        const std::string& band, const std::string& myMainPrefix)
+{
+  TPluginRecord host{};
+  host.Connection = connection;
+  writeShort(host.TableName, table);
+  writeShort(host.DigiBand, band);
+  writeShort(host.MyMainPrefix, myMainPrefix);
+  writeShort(host.CaptionText, "Test host");
+  collectingErrors([&] {
+    window = std::make_unique<TfmMainForm>(host, current);
+    window->show();
+  });
+  return *window;
+}
+
+void StatisticsWindowHost::recalc()
+{
+  collectingErrors([this] { window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click(); });
+}
+
+QString StatisticsWindowHost::cell(int row, int column) const
+{
+  const QTableWidgetItem* item =
+      window->findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->item(row, column);
+  return item ? item->text() : QString();
+}
+
+bool StatisticsWindowHost::recalcEnabled() const
+{
+  return window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isEnabled();
+}
+
+}  // namespace q9x::test

@@ -1,0 +1,48 @@
+#pragma once
+// Plays the host around one statistics window: hands it a record naming a
+// connection and a table, shows it (which recalculates), presses Recalc, and
+// collects the errors the window reports meanwhile instead of showing boxes.
+
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/ErrorReport.h"
+#include "plugin/q9xcup.h"
+#include "ui/MainForm/MainForm.h"
+
+namespace q9x::test {
+
+class StatisticsWindowHost {
+ public:
+  ~StatisticsWindowHost();
+
+  // Creates and shows the window; showing it the first time loads the log.
+  TfmMainForm& open(std::int32_t connection, const std::string& table,
+                    const std::string& band = "3.5", const std::string& myMainPrefix = "UA3A");
+  // Presses the Recalc button.
+  void recalc();
+
+  ContestEngine& engine() { return window->engine(); }
+  // The figure cell of the grid (row 1 is 80 m, 2 is 40 m, 3 the total).
+  QString cell(int row, int column) const;
+  bool recalcEnabled() const;
+
+  // The record as the plug-in keeps it between host calls.
+  TPluginRecord current{};
+  QStringList errors;
+  std::unique_ptr<TfmMainForm> window;
+
+ private:
+  // Runs work with the window's error reports going into errors.
+  template <class Work>
+  void collectingErrors(Work&& work)
+  {
+    ErrorSink previous = setErrorSink([this](const QString& text) { errors << text; });
+    work();
+    setErrorSink(previous);
+  }
+};
+
+}  // namespace q9x::test
