@@ -7,12 +7,16 @@
 namespace q9x::bench {
 
 namespace {
-std::string firstLineStarting(const char* path, const std::string& start)
+// The value of the first "name: value" line of a /proc file.
+std::string procValue(const char* path, const std::string& name)
 {
   std::ifstream file(path);
-  for (std::string line; std::getline(file, line);)
-    if (line.rfind(start, 0) == 0) return line;
-  return start + " unknown";
+  for (std::string line; std::getline(file, line);) {
+    if (line.rfind(name, 0) != 0) continue;
+    std::size_t value = line.find_first_not_of(" \t:", name.size());
+    return value == std::string::npos ? std::string() : line.substr(value);
+  }
+  return "unknown";
 }
 
 double micros(double nanos) { return nanos / 1000; }
@@ -24,14 +28,15 @@ double perContact(std::size_t bytes, std::size_t contacts)
 
 void printMachine(std::FILE* out)
 {
-  std::fprintf(out, "Machine: %u processors; %s; %s\n\n", std::thread::hardware_concurrency(),
-               firstLineStarting("/proc/cpuinfo", "model name").c_str(),
-               firstLineStarting("/proc/meminfo", "MemTotal").c_str());
+  std::fprintf(out, "Machine: %u processors, %s, memory %s\n", std::thread::hardware_concurrency(),
+               procValue("/proc/cpuinfo", "model name").c_str(),
+               procValue("/proc/meminfo", "MemTotal").c_str());
+  std::fprintf(out, "Times are the benchmark thread's processor time.\n\n");
 }
 
 void printReport(std::FILE* out, const std::vector<Figures>& figures)
 {
-  std::fprintf(out, "Per-contact calls, median µs per call, register of N contacts\n\n");
+  std::fprintf(out, "Per-contact calls, median µs of processor time per call, register of N contacts\n\n");
   std::fprintf(out, "| N | _GetScore new | _GetScore repeated | _AddQSO | _AddQSO + repaint | _GrabNumber |\n");
   std::fprintf(out, "|---:|---:|---:|---:|---:|---:|\n");
   for (const Figures& f : figures)
@@ -39,7 +44,7 @@ void printReport(std::FILE* out, const std::vector<Figures>& figures)
                  micros(f.getScoreRepeated), micros(f.addQso), micros(f.addQsoRepaint),
                  micros(f.grabNumber));
 
-  std::fprintf(out, "\nRecalc of an N-row log, median seconds, beside the bare scans of the same statement\n\n");
+  std::fprintf(out, "\nRecalc of an N-row log, median seconds of processor time, beside the bare scans of the same statement\n\n");
   std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) SQLite C scan | Recalc/(a) | Recalc/(b) | µs per row |\n");
   std::fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const Figures& f : figures)

@@ -81,7 +81,7 @@ void insertContacts(sqlite3* db, const std::string& table,
 std::string logTableName(std::size_t rows) { return "log_" + std::to_string(rows); }
 
 void writeLogDatabase(const std::string& path, const std::vector<GeneratedContact>& contacts,
-                      const std::vector<std::size_t>& sizes)
+                      const std::vector<std::size_t>& sizes, bool indexCallSign)
 {
   sqlite3* raw = nullptr;
   int rc = sqlite3_open(path.c_str(), &raw);
@@ -101,7 +101,7 @@ void writeLogDatabase(const std::string& path, const std::vector<GeneratedContac
                        std::to_string(size));
   }
   exec(db.get(), createTable(logTableName(0)));
-  for (std::size_t size : sizes) {
+  for (std::size_t size : indexCallSign ? sizes : std::vector<std::size_t>{}) {
     const std::string table = logTableName(size);
     exec(db.get(), "CREATE INDEX " + table + "_CallSign ON " + table + " (CallSign)");
   }

@@ -15,9 +15,10 @@ namespace q9x::bench {
 std::string logTableName(std::size_t rows);
 
 // Creates the file with an empty table "log_0" and one table per size, each
-// holding the first that many contacts in the order they were logged.
-// Throws std::runtime_error with SQLite's text on failure.
+// holding the first that many contacts in the order they were logged, with an
+// index on CallSign unless told otherwise (then the database sorts the rows
+// for every scan). Throws std::runtime_error with SQLite's text on failure.
 void writeLogDatabase(const std::string& path, const std::vector<GeneratedContact>& contacts,
-                      const std::vector<std::size_t>& sizes);
+                      const std::vector<std::size_t>& sizes, bool indexCallSign = true);
 
 }  // namespace q9x::bench

@@ -3,7 +3,8 @@
 // the same statement, and the memory held per contact. Exits non-zero when
 // the plug-in gives a wrong answer on any measured path.
 //
-//   q9x-bench [--sizes 1000,10000,100000,1000000] [--runs N] [--quick] [--plugin PATH]
+//   q9x-bench [--sizes 1000,10000,100000,1000000] [--runs N] [--quick] [--no-index]
+//             [--plugin PATH]
 
 #include <QApplication>
 #include <QSqlDatabase>
@@ -31,6 +32,7 @@ struct Options {
   std::vector<std::size_t> sizes = {1000, 10000, 100000, 1000000};
   BenchmarkPlan plan{5, {41, 1024}, {21, 50}, {11, 20}};
   QString pluginPath;
+  bool indexCallSign = true;
 };
 
 Options parseOptions(const QStringList& args)
@@ -41,6 +43,8 @@ Options parseOptions(const QStringList& args)
     const bool hasValue = i + 1 < args.size();
     if (arg == "--quick") {
       o.plan = {1, {5, 64}, {5, 20}, {3, 5}};  // one short pass, to see that all works
+    } else if (arg == "--no-index") {
+      o.indexCallSign = false;
     } else if (arg == "--runs" && hasValue) {
       o.plan.scanRuns = args[++i].toULongLong();
     } else if (arg == "--plugin" && hasValue) {
@@ -50,7 +54,7 @@ Options parseOptions(const QStringList& args)
       for (const QString& size : args[++i].split(',')) o.sizes.push_back(size.toULongLong());
     } else {
       throw std::invalid_argument(
-          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--plugin PATH]");
+          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--plugin PATH]");
     }
   }
   if (o.plan.scanRuns == 0 || std::count(o.sizes.begin(), o.sizes.end(), 0))
@@ -77,7 +81,7 @@ int run(QApplication& app)
   QTemporaryDir folder;
   if (!folder.isValid()) throw std::runtime_error("no temporary folder");
   const std::string databasePath = folder.filePath(QStringLiteral("log.sqlite")).toStdString();
-  writeLogDatabase(databasePath, contacts, options.sizes);
+  writeLogDatabase(databasePath, contacts, options.sizes, options.indexCallSign);
   openDefaultConnection(QString::fromStdString(databasePath));
 
   PluginLibrary plugin(options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath);
@@ -96,6 +100,7 @@ int run(QApplication& app)
   QCoreApplication::processEvents();
 
   printMachine(stdout);
+  std::printf("Log tables %s an index on CallSign.\n\n", options.indexCallSign ? "with" : "without");
   printReport(stdout, figures);
   return 0;
 }

@@ -11,11 +11,12 @@ bool ContestEngine::isDuplicate(const Contact& contact) const
 
 std::int32_t ContestEngine::scoreQso(const Contact& contact, bool count)
 {
-  if (isDuplicate(contact)) return -1;
+  // Counting registers and tests for a repeat in one search of the register.
+  if (count ? !register_.add(contact.callSign, contact.band, contact.mode) : isDuplicate(contact))
+    return -1;
   std::int32_t points = contactPoints(contact.band, contact.myMainPrefix, contact.mainPrefix);
   if (!count) return points;
 
-  register_.add(contact.callSign, contact.band, contact.mode);
   stats_.countContact(contact.band, points);
   countMultiplier(contact);
   if (counted_) counted_(contact.band);

@@ -11,12 +11,16 @@ bool QsoRegister::contains(std::string_view callSign, std::string_view band,
   return entries_.find(Key{callSign, *bandId, *modeId}) != entries_.end();
 }
 
-void QsoRegister::add(std::string_view callSign, std::string_view band, std::string_view mode)
+bool QsoRegister::add(std::string_view callSign, std::string_view band, std::string_view mode)
 {
   Key key{callSign, bands_.intern(band), modes_.intern(mode)};
-  auto hint = entries_.lower_bound(key);
-  if (hint != entries_.end() && !Order{}(key, *hint)) return;
-  entries_.emplace_hint(hint, Entry{std::string(callSign), key.band, key.mode});
+  auto at = entries_.end();
+  if (!entries_.empty() && !Order{}(*entries_.rbegin(), key)) {
+    at = entries_.lower_bound(key);
+    if (at != entries_.end() && !Order{}(key, *at)) return false;
+  }
+  entries_.emplace_hint(at, Entry{std::string(callSign), key.band, key.mode});
+  return true;
 }
 
 void QsoRegister::clear()

@@ -24,8 +24,10 @@ class QsoRegister {
   // True when a contact with exactly this callsign, band and mode was counted.
   bool contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
 
-  // Registers a contact; a contact already registered is kept once.
-  void add(std::string_view callSign, std::string_view band, std::string_view mode);
+  // Registers a contact unless it is registered already; true when added.
+  // A contact that sorts after every registered one (as the rows of a log
+  // read in callsign order do) is placed without a search.
+  bool add(std::string_view callSign, std::string_view band, std::string_view mode);
 
   std::size_t size() const { return entries_.size(); }
   void clear();

@@ -28,12 +28,13 @@ std::string upperAscii(std::string_view text)
 
 bool occursAsListField(std::string_view field, std::string_view list)
 {
-  std::string needle;
-  needle.reserve(field.size() + 2);
-  needle += ':';
-  needle += field;
-  needle += ':';
-  return list.find(needle) != std::string_view::npos;
+  // Looks for ":" field ":" without building it: runs on every contact.
+  for (std::size_t at = list.find(':'); at != std::string_view::npos; at = list.find(':', at + 1)) {
+    std::string_view rest = list.substr(at + 1);
+    if (rest.size() > field.size() && rest.starts_with(field) && rest[field.size()] == ':')
+      return true;
+  }
+  return false;
 }
 
 bool isUa3a(std::string_view prefix) { return occursAsListField(prefix, ":UA3A:"); }

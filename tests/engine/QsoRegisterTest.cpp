@@ -39,6 +39,21 @@ TEST(QsoRegister, FindsOnlyTheExactCallsignBandAndMode)
   EXPECT_EQ(r.size(), 3u);
 }
 
+TEST(QsoRegister, AddsOnlyWhatIsNotRegisteredWhereverItSorts)
+{
+  // A log read in callsign order appends at the end; everything else is
+  // searched for. Both ways a repeat is refused.
+  QsoRegister r;
+  EXPECT_TRUE(r.add("R3AA", "7", "CW"));
+  EXPECT_TRUE(r.add("UA3AB", "7", "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "7", "CW"));   // repeats the last entry
+  EXPECT_TRUE(r.add("UA3AB", "3.5", "CW"));  // same callsign as the last, other band
+  EXPECT_FALSE(r.add("R3AA", "7", "CW"));    // repeats an earlier entry
+  EXPECT_TRUE(r.add("R3A", "7", "CW"));      // sorts first
+  EXPECT_EQ(callSigns(r), (std::vector<std::string>{"R3A", "R3AA", "UA3AB", "UA3AB"}));
+  EXPECT_TRUE(r.contains("UA3AB", "3.5", "CW"));
+}
+
 TEST(QsoRegister, ClearForgetsEveryContact)
 {
   QsoRegister r;
