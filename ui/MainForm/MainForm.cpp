@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QTableWidget>
 
@@ -178,7 +179,14 @@ void TfmMainForm::runRecalc()
 
 void TfmMainForm::RecalcStatisticExecute()
 {
+  // The messages let run here and after the log query opens may release this
+  // window; it is destroyed only once no recalculation is left on the stack.
+  ++recalcDepth_;
+  const auto endOfRecalc = qScopeGuard([this] {
+    if (--recalcDepth_ == 0 && released_) deleteLater();
+  });
   QCoreApplication::processEvents();
+  if (released_) return;
   RecalcStatistic->setEnabled(false);
   try {
     LoadLog();
@@ -277,7 +285,7 @@ void TfmMainForm::release()
   // destroyed with it.
   if (areaWindow_) areaWindow_->hide();
   areaWindow_ = nullptr;
-  deleteLater();
+  if (recalcDepth_ == 0) deleteLater();
 }
 
 void TfmMainForm::closeEvent(QCloseEvent* event)

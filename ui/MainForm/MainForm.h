@@ -75,6 +75,7 @@ class TfmMainForm : public QWidget {
   TFormStorage FormStorage1;
   QPointer<TfmDomList> areaWindow_;
   bool released_ = false;
+  int recalcDepth_ = 0;  // recalculations running; a release waits for them
 
   QTableWidget* StringGrid1 = nullptr;
   QFrame* Panel1 = nullptr;
