@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Regenerates the window pictures in docs/ headless: the reference host loads
+# the built plug-in over the sample log and saves both of its windows.
+#   scripts/screenshots.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath -m "${1:-build}")
+
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target q9x-host q9xcup -j"$(nproc)" >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A settings folder of its own, so stored window placements neither move the
+# pictures nor touch the user's settings.
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
+"$build/bin/q9x-host" --log "$work/log.sqlite" \
+  --import examples/sample-log.csv --my-prefix UA3A --screenshot "$work/shots" >/dev/null
+
+mkdir -p docs
+cp "$work/shots/fmMainForm.png" docs/statistics-window.png
+cp "$work/shots/fmDomList.png" docs/area-window.png
+echo "docs/statistics-window.png docs/area-window.png"
