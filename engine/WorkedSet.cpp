@@ -4,16 +4,26 @@
 
 namespace q9x {
 
+namespace {
+std::pmr::string folded(std::string_view key, std::pmr::memory_resource* pool)
+{
+  std::pmr::string text(key, pool);
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+}  // namespace
+
 bool WorkedSet::insert(std::string_view key)
 {
-  if (!folded_.insert(upperAscii(key)).second) return false;
+  if (!folded_.insert(folded(key, &pool_)).second) return false;
   keys_.emplace_back(key);
   return true;
 }
 
 bool WorkedSet::contains(std::string_view key) const
 {
-  return folded_.count(upperAscii(key)) != 0;
+  return folded_.count(folded(key, std::pmr::get_default_resource())) != 0;
 }
 
 void WorkedSet::clear()

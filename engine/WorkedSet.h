@@ -2,6 +2,7 @@
 // The multiplier keys worked so far ("band|code|"), in the order they were
 // worked, with a hashed index that finds a key without regard to letter case.
 
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -20,7 +21,11 @@ class WorkedSet {
 
  private:
   std::vector<std::string> keys_;
-  std::unordered_set<std::string> folded_;
+  // The index is searched for every contact counted. Its nodes come from a
+  // pool of their own: taken from the general heap they would lie scattered
+  // among the register's entries, and each search would miss the cache.
+  std::pmr::unsynchronized_pool_resource pool_;
+  std::pmr::unordered_set<std::pmr::string> folded_{&pool_};
 };
 
 // The key under which a code worked on a band is remembered: band|code|.
