@@ -33,8 +33,9 @@ HostOptions parseHostOptions(const QStringList& args)
       "logs contacts through the plug-in and reports its score.");
   parser.addHelpOption();
   parser.addOptions({
-      {"plugin", "The plug-in library to load (default: libq9xcup.so in the build folder).", "PATH",
-       defaultPluginPath()},
+      // Not --plugin: QApplication takes that option for itself.
+      {"library", "The plug-in library to load (default: libq9xcup.so in the build folder).",
+       "PATH", defaultPluginPath()},
       {"log", "The log database: an SQLite file (created when missing), or the database name "
               "for --db.", "NAME"},
       {"db", "Qt SQL driver of the log database, e.g. QPSQL.", "DRIVER", "QSQLITE"},
@@ -62,7 +63,7 @@ HostOptions parseHostOptions(const QStringList& args)
   options.helpText = parser.helpText();
   if (options.showHelp) return options;
 
-  options.pluginPath = parser.value("plugin");
+  options.pluginPath = parser.value("library");
   options.driver = parser.value("db");
   options.databaseName = parser.value("log");
   if (options.databaseName.isEmpty())
