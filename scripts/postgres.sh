@@ -28,11 +28,12 @@ start)
   port=${Q9X_PG_PORT:-54329}
   for _ in 1 2 3 4 5 6 7 8 9 10; do
     if as_server_user "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 30 \
-         -o "-p $port -k $dir/socket -c listen_addresses=127.0.0.1 -c fsync=off" start >/dev/null; then
+         -o "-p $port -k $dir/socket -c listen_addresses=127.0.0.1 -c fsync=off" start \
+         >/dev/null 2>&1; then
       echo "export Q9X_PG_HOST=127.0.0.1 Q9X_PG_PORT=$port Q9X_PG_USER=q9x Q9X_PG_DATABASE=postgres"
       exit 0
     fi
-    port=$((port + 1))
+    port=$((port + 1))  # most likely taken: try the next one
   done
   cat "$dir/server.log" >&2
   exit 1
