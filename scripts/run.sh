@@ -1,6 +1,15 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the plug-in: a smoke load of the built library.
+# Sets up and builds the project, then scores the sample log with the
+# reference host q9x-host; with a display it also opens the host's entry
+# window beside the plug-in's windows, on the same log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build
-nm -D --defined-only build/libq9xcup.so | awk '$2 == "T" {print "exports", $3}'
+
+log=build/sample-log.sqlite
+rm -f "$log"
+build/bin/q9x-host --log "$log" --import examples/sample-log.csv --my-prefix UA3A --report
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  build/bin/q9x-host --log "$log" --my-prefix UA3A --caption "Sample log"
+fi
