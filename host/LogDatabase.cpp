@@ -22,12 +22,18 @@ DatabaseError errorOf(const QString& what, const QSqlError& error)
   return DatabaseError((what + ": " + error.text().trimmed()).toStdString());
 }
 
+// The columns of the table the plug-in's unquoted statement reaches. Servers
+// fold unquoted names (PostgreSQL to lower case, some to upper case) while
+// Qt looks the name up as given, so the folded spellings are tried too.
 QStringList columnsOf(const QSqlDatabase& db, const QString& table)
 {
-  QSqlRecord record = db.record(table);
-  QStringList names;
-  for (int i = 0; i < record.count(); ++i) names << record.fieldName(i);
-  return names;
+  for (const QString& spelling : {table, table.toLower(), table.toUpper()}) {
+    QSqlRecord record = db.record(spelling);
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i) names << record.fieldName(i);
+    if (!names.isEmpty()) return names;
+  }
+  return {};
 }
 }  // namespace
 

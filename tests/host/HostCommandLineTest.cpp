@@ -67,6 +67,36 @@ INSTANTIATE_TEST_SUITE_P(
                       ReportCase{"OtherTable", {"--table", "Contest2024"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A multi-operator station keeps its log on a server: the same figures come
+// out. The server comes from scripts/postgres.sh through Q9X_PG_*.
+TEST(HostReport, PostgresLogGivesTheSameFigures)
+{
+  if (qEnvironmentVariableIsEmpty("Q9X_PG_PORT")) {
+    if (qEnvironmentVariable("CI") == QLatin1String("true")) FAIL() << "No PostgreSQL server";
+    GTEST_SKIP() << "No PostgreSQL server (Q9X_PG_PORT unset); run through scripts/test.sh";
+  }
+  // Other tests share the server: a table of this run's own.
+  const QString table = QString("host_sample_%1").arg(QCoreApplication::applicationPid());
+  HostProcess host;
+  HostRun run = host.run({"--db", "QPSQL", "--db-host", qEnvironmentVariable("Q9X_PG_HOST", "127.0.0.1"),
+                          "--db-port", qEnvironmentVariable("Q9X_PG_PORT"), "--db-user",
+                          qEnvironmentVariable("Q9X_PG_USER"), "--log",
+                          qEnvironmentVariable("Q9X_PG_DATABASE"), "--table", table, "--connection",
+                          "12", "--my-prefix", "UA3A", "--import", Q9X_SAMPLE_CSV, "--report"});
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "cleanup");
+    db.setHostName(qEnvironmentVariable("Q9X_PG_HOST", "127.0.0.1"));
+    db.setPort(qEnvironmentVariableIntValue("Q9X_PG_PORT"));
+    db.setUserName(qEnvironmentVariable("Q9X_PG_USER"));
+    db.setDatabaseName(qEnvironmentVariable("Q9X_PG_DATABASE"));
+    if (db.open()) QSqlQuery(db).exec("DROP TABLE IF EXISTS " + table);
+  }
+  QSqlDatabase::removeDatabase("cleanup");
+
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out.toStdString(), readText(Q9X_SAMPLE_EXPECTED).toStdString());
+}
+
 TEST(HostReport, PluginErrorGivesNonZeroStatusAndItsText)
 {
   HostProcess host;
