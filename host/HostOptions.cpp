@@ -38,16 +38,16 @@ HostOptions parseHostOptions(const QStringList& args)
        "PATH", defaultPluginPath()},
       {"log", "The log database: an SQLite file (created when missing), or the database name "
               "for --db.", "NAME"},
-      {"db", "Qt SQL driver of the log database, e.g. QPSQL.", "DRIVER", "QSQLITE"},
+      {"db", "Qt SQL driver of the log database (default QSQLITE), e.g. QPSQL.", "DRIVER", "QSQLITE"},
       {"db-host", "Database server host.", "HOST"},
       {"db-port", "Database server port.", "PORT"},
       {"db-user", "Database user.", "USER"},
       {"db-password", "Database password.", "PASSWORD"},
-      {"table", "The log table (created when missing).", "NAME", "Log"},
-      {"connection", "Number of the Qt SQL connection handed to the plug-in: 0 is the default "
-                     "connection, any other number the connection of that name.", "N", "0"},
+      {"table", "The log table (default Log; created when missing).", "NAME", "Log"},
+      {"connection", "Number of the Qt SQL connection handed to the plug-in: 0 (the default) is "
+                     "the default connection, any other number the connection of that name.", "N", "0"},
       {"my-prefix", "Main prefix of your own station, e.g. UA3A.", "PREFIX"},
-      {"caption", "Text that starts the statistics window's caption.", "TEXT", "q9x-host"},
+      {"caption", "Text that starts the statistics window's caption (default q9x-host).", "TEXT", "q9x-host"},
       {"import", "Add the contacts of a CSV file (header: the log table's column names) to the "
                  "log before anything else; all or nothing.", "FILE"},
       {"report", "Recalculate the log in the plug-in, print its figures and exit."},

@@ -116,6 +116,17 @@ TEST(HostReport, PluginErrorGivesNonZeroStatusAndItsText)
   EXPECT_FALSE(run.out.contains("Score:")) << run.out.toStdString();
 }
 
+// The plug-in puts the table name into its statement as it stands.
+TEST(HostReport, RefusesATableNameThatIsNotPlain)
+{
+  HostProcess host;
+  const QString log = host.path("log.sqlite");
+  HostRun run = host.run({"--log", log, "--table", "Log; DROP TABLE Log", "--report"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(run.err.contains("plain table name")) << run.err.toStdString();
+  EXPECT_FALSE(QFile::exists(log));
+}
+
 TEST(HostScreenshot, SavesBothPluginWindows)
 {
   HostProcess host;
