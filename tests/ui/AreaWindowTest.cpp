@@ -166,6 +166,7 @@ TEST_F(AreaWindow, MarksTheCodesWorkedOnTheSelectedBand)
 
 TEST_F(AreaWindow, ShowsTheStoredBandAndReportsOneThatIsNotANumber)
 {
+  window.show();
   window->formStorage().SetValueByName(QStringLiteral("CurrentBand"), QStringLiteral("5"));
   open();
   EXPECT_TRUE(bandButton(5)->isChecked());

@@ -1,6 +1,8 @@
 #include "WindowTestSupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QEvent>
 #include <QLabel>
 #include <QSqlDatabase>
@@ -74,7 +76,7 @@ TPluginRecord hostRecord(const std::string& tableName)
 }
 
 StatisticsWindow::StatisticsWindow(const std::string& tableName)
-    : window_(new TfmMainForm(hostRecord(tableName), current_))
+    : window_((forgetStoredSettings(), new TfmMainForm(hostRecord(tableName), current_)))
 {
 }
 
@@ -120,6 +122,12 @@ QStringList StatisticsWindow::row(int row) const
 QString StatisticsWindow::scoreLine() const
 {
   return window_->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+}
+
+void forgetStoredSettings()
+{
+  QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Software"))
+      .removeRecursively();
 }
 
 void settle()

@@ -49,7 +49,7 @@ class ErrorCapture {
 // The host's record: table "Log" on the default connection, operator UA3A.
 TPluginRecord hostRecord(const std::string& tableName = "Log");
 
-// A statistics window over the host's log; deleted at the end of the test
+// A statistics window over the host's log, with no stored settings; deleted at the end of the test
 // unless it was already destroyed.
 class StatisticsWindow {
  public:
@@ -73,6 +73,10 @@ class StatisticsWindow {
   TPluginRecord current_{};
   QPointer<TfmMainForm> window_;
 };
+
+// Starts every window from its designed placement and values: the stored
+// settings of earlier tests are removed.
+void forgetStoredSettings();
 
 // Lets deferred deletions and pending events run.
 void settle();
