@@ -30,7 +30,8 @@ PluginLibrary::PluginLibrary(const QString& path) : library_(path)
   resolve(library_, "_GrabNumber", api_.GrabNumber, missing);
   resolve(library_, "_Release", api_.Release, missing);
   if (!missing.isEmpty()) {
-    api_ = PluginApi{};
+    // Nothing of it was called; it goes again before anything can be.
+    library_.unload();
     throw PluginLoadError(QString("%1 is not a Q9X-CUP-DIGI plug-in: it does not export %2")
                               .arg(path, missing.join(", "))
                               .toStdString());
