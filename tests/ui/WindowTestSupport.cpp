@@ -2,12 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
-#include <QEvent>
 #include <QLabel>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <stdexcept>
 
@@ -17,67 +16,62 @@
 namespace q9x::test {
 
 namespace {
-QSqlDatabase defaultDatabase()
+void execOrThrow(QSqlQuery& query, const QString& statement = {})
+{
+  if (!(statement.isEmpty() ? query.exec() : query.exec(statement)))
+    throw std::runtime_error(query.lastError().text().toStdString());
+}
+
+TPluginRecord hostRecord()
 {
   if (!QSqlDatabase::contains()) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(QStringLiteral(":memory:"));
-    if (!db.open()) throw std::runtime_error("cannot open the test log database");
+    db.open();
   }
-  return QSqlDatabase::database();
-}
-
-void exec(QSqlQuery& query, const QString& statement)
-{
-  if (!query.exec(statement)) throw std::runtime_error(query.lastError().text().toStdString());
-}
-}  // namespace
-
-HostLog::HostLog()
-{
-  QSqlQuery query(defaultDatabase());
-  exec(query, QStringLiteral("DROP TABLE IF EXISTS Log"));
-  exec(query, QStringLiteral("CREATE TABLE Log (CallSign TEXT, DigiBand TEXT, QSOMode TEXT, "
-                             "Continent TEXT, QSOReportRecived TEXT, MainPrefix TEXT, DXCCPrefix TEXT)"));
-}
-
-HostLog::~HostLog()
-{
-  QSqlQuery query(defaultDatabase());
-  query.exec(QStringLiteral("DROP TABLE IF EXISTS Log"));
-}
-
-void HostLog::add(const LoggedContact& c)
-{
-  QSqlQuery query(defaultDatabase());
-  query.prepare(QStringLiteral("INSERT INTO Log VALUES (?, ?, ?, 'EU', ?, ?, ?)"));
-  for (const std::string* field : {&c.callSign, &c.band, &c.mode, &c.report, &c.mainPrefix, &c.mainPrefix})
-    query.addBindValue(QString::fromStdString(*field));
-  if (!query.exec()) throw std::runtime_error(query.lastError().text().toStdString());
-}
-
-ErrorCapture::ErrorCapture()
-{
-  previous_ = setErrorSink([this](const QString& text) { errors_.append(text); });
-}
-
-ErrorCapture::~ErrorCapture() { setErrorSink(previous_); }
-
-TPluginRecord hostRecord(const std::string& tableName)
-{
-  defaultDatabase();
   TPluginRecord record{};
-  record.Connection = 0;
-  writeShort(record.TableName, tableName);
+  writeShort(record.TableName, "Log");
   writeShort(record.CaptionText, "Test host");
   writeShort(record.MyMainPrefix, "UA3A");
   writeShort(record.DigiBand, "7");
   return record;
 }
 
-StatisticsWindow::StatisticsWindow(const std::string& tableName)
-    : window_((forgetStoredSettings(), new TfmMainForm(hostRecord(tableName), current_)))
+void forgetStoredSettings()
 {
+  QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Software").removeRecursively();
+}
+}  // namespace
+
+HostLog::HostLog()
+{
+  hostRecord();
+  QSqlQuery query;
+  execOrThrow(query, QStringLiteral("DROP TABLE IF EXISTS Log"));
+  execOrThrow(query, QStringLiteral("CREATE TABLE Log (CallSign TEXT, DigiBand TEXT, QSOMode TEXT, Continent "
+                                    "TEXT, QSOReportRecived TEXT, MainPrefix TEXT, DXCCPrefix TEXT)"));
+}
+
+void HostLog::add(const LoggedContact& c)
+{
+  QSqlQuery query;
+  query.prepare(QStringLiteral("INSERT INTO Log VALUES (?, ?, 'FT8', 'EU', ?, ?, ?)"));
+  for (const std::string* field : {&c.callSign, &c.band, &c.report, &c.mainPrefix, &c.mainPrefix})
+    query.addBindValue(QString::fromStdString(*field));
+  execOrThrow(query);
+}
+
+ErrorCapture::ErrorCapture()
+    : previous_(setErrorSink([this](const QString& text) { errors_.append(text); }))
+{
+}
+
+ErrorCapture::~ErrorCapture() { setErrorSink(previous_); }
+
+StatisticsWindow::StatisticsWindow()
+{
+  forgetStoredSettings();
+  window_ = new TfmMainForm(hostRecord(), current_);
 }
 
 StatisticsWindow::~StatisticsWindow()
@@ -92,53 +86,32 @@ void StatisticsWindow::show()
   settle();
 }
 
-std::int32_t StatisticsWindow::addContact(const LoggedContact& c)
+void StatisticsWindow::addContact(const LoggedContact& c)
 {
   writeShort(current_.CallSign, c.callSign);
   writeShort(current_.DigiBand, c.band);
-  writeShort(current_.QSOMode, c.mode);
+  writeShort(current_.QSOMode, "FT8");
   writeShort(current_.QSOReportRecived, c.report);
   writeShort(current_.MainPrefix, c.mainPrefix);
-  writeShort(current_.DXCCPrefix, c.mainPrefix);
-  std::int32_t points = window_->engine().scoreQso(contactOf(current_), true);
+  window_->engine().scoreQso(contactOf(current_), true);
   window_->ShowStatistic();
-  return points;
-}
-
-QString StatisticsWindow::cell(int column, int row) const
-{
-  const auto* grid = window_->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-  const QTableWidgetItem* item = grid->item(row, column);
-  return item ? item->text() : QString();
 }
 
 QStringList StatisticsWindow::row(int row) const
 {
+  const auto* grid = child<QTableWidget>("StringGrid1");
   QStringList texts;
-  for (int column = 0; column < 5; ++column) texts.append(cell(column, row));
+  for (int column = 0; column < 5; ++column)
+    texts.append(grid->item(row, column) ? grid->item(row, column)->text() : QString());
   return texts;
 }
 
-QString StatisticsWindow::scoreLine() const
-{
-  return window_->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-}
-
-void forgetStoredSettings()
-{
-  QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Software"))
-      .removeRecursively();
-}
+QString StatisticsWindow::scoreLine() const { return child<QLabel>("Label1")->text(); }
 
 void settle()
 {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
-}
-
-bool isReddish(QRgb pixel)
-{
-  return qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
 
 }  // namespace q9x::test
