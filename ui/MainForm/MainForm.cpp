@@ -46,6 +46,8 @@ TfmMainForm::TfmMainForm(const TPluginRecord& hostRecord, TPluginRecord& current
 {
   setObjectName(QStringLiteral("fmMainForm"));
   buildLayout();
+  FormStorage1.setOptions(fpState | fpPosition);
+  FormStorage1.attach(*this);
   current_ = hostRecord;
   setWindowTitle(QString::fromLocal8Bit(readShort(current_.CaptionText)) + " in " + kLayoutCaption);
   engine_.setCountedListener([this](std::string_view band) { ShowDXList(band); });

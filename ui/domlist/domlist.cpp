@@ -70,6 +70,8 @@ TfmDomList::TfmDomList(TfmMainForm& owner)
   setObjectName(QStringLiteral("fmDomList"));
   setAttribute(Qt::WA_DeleteOnClose);
   buildLayout();
+  FormStorage1.setOptions(fpPosition);
+  FormStorage1.attach(*this);
   FormCreate();
 }
 
