@@ -1,0 +1,114 @@
+// The stored band through the library as a host loads it: chosen in the area
+// window, kept over _Release and _Run, under this program's own name.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstring>
+#include <stdexcept>
+
+#include "plugin/q9xcup.h"
+
+namespace {
+
+struct Exports {
+  intptr_t (*Run)(intptr_t, const TPluginRecord*);
+  void (*Release)();
+};
+
+Exports& plugin()
+{
+  static Exports e = [] {
+    void* lib = dlopen(Q9X_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!lib) throw std::runtime_error(dlerror());
+    return Exports{reinterpret_cast<intptr_t (*)(intptr_t, const TPluginRecord*)>(dlsym(lib, "_Run")),
+                   reinterpret_cast<void (*)()>(dlsym(lib, "_Release"))};
+  }();
+  return e;
+}
+
+void settle()
+{
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+QWidget* topLevel(const char* name)
+{
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
+  return nullptr;
+}
+
+template <class Child>
+Child* child(QWidget* parent, const QString& name)
+{
+  return parent ? parent->findChild<Child*>(name) : nullptr;
+}
+
+QVariant stored(const QString& key)
+{
+  const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Software/" +
+                       QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".conf";
+  return QSettings(file, QSettings::IniFormat).value(key);
+}
+
+TEST(PluginSettings, ChosenBandSurvivesReleaseAndRun)
+{
+  TPluginRecord rec{};
+  const char table[] = "Log";
+  rec.TableName[0] = sizeof table - 1;
+  std::memcpy(rec.TableName + 1, table, sizeof table - 1);
+
+  ASSERT_NE(plugin().Run(0, &rec), 0);
+  QWidget* main = topLevel("fmMainForm");
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->pos(), QPoint(1009, 201)) << "first run: the designed place";
+  child<QPushButton>(main, "btnOBL1")->click();
+  settle();
+  QWidget* area = topLevel("fmDomList");
+  ASSERT_NE(area, nullptr);
+  EXPECT_EQ(area->pos(), QPoint(1017, 288));
+  child<QAbstractButton>(area, "RzBitBtn5")->click();
+  plugin().Release();
+  settle();
+  EXPECT_EQ(topLevel("fmMainForm"), nullptr);
+  EXPECT_EQ(stored("TfmMainForm/CurrentBand"), "5");
+  EXPECT_EQ(stored("TfmMainForm/Visible"), "1");
+  EXPECT_EQ(stored("TfmDomList/Visible"), "1");
+
+  ASSERT_NE(plugin().Run(0, &rec), 0);
+  child<QPushButton>(topLevel("fmMainForm"), "btnOBL1")->click();
+  settle();
+  QAbstractButton* band14 = child<QAbstractButton>(topLevel("fmDomList"), "RzBitBtn5");
+  ASSERT_NE(band14, nullptr);
+  EXPECT_TRUE(band14->isChecked());
+  plugin().Release();
+  settle();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+  db.setDatabaseName(QStringLiteral(":memory:"));
+  db.open();
+  QSqlQuery(db).exec(QStringLiteral("create table Log (CallSign text, DigiBand text, QSOMode text, "
+                                    "QSOReportRecived text, DXCCPrefix text, MainPrefix text, Continent text)"));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
