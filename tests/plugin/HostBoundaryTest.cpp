@@ -1,7 +1,6 @@
 // Loads libq9xcup.so as a host does and drives it through the six exports and
 // the record bytes only.
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,37 +15,12 @@
 
 #include "engine/AreaTable.h"
 #include "plugin/q9xcup.h"
+#include "tests/support/LoadedPlugin.h"
 
 namespace {
 
-struct Exports {
-  void (*GetInfo)(TPluginInfo*);
-  intptr_t (*Run)(intptr_t, const TPluginRecord*);
-  int32_t (*GetScore)(const TPluginRecord*);
-  int32_t (*AddQSO)(const TPluginRecord*);
-  void (*GrabNumber)(const TPluginRecord*, unsigned char*);
-  void (*Release)();
-};
-
-Exports& plugin()
-{
-  static Exports e = [] {
-    void* lib = dlopen(Q9X_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!lib) throw std::runtime_error(dlerror());
-    auto get = [lib](const char* name) {
-      void* f = dlsym(lib, name);
-      if (!f) throw std::runtime_error(std::string("missing export ") + name);
-      return f;
-    };
-    return Exports{reinterpret_cast<void (*)(TPluginInfo*)>(get("_GetInfo")),
-                   reinterpret_cast<intptr_t (*)(intptr_t, const TPluginRecord*)>(get("_Run")),
-                   reinterpret_cast<int32_t (*)(const TPluginRecord*)>(get("_GetScore")),
-                   reinterpret_cast<int32_t (*)(const TPluginRecord*)>(get("_AddQSO")),
-                   reinterpret_cast<void (*)(const TPluginRecord*, unsigned char*)>(get("_GrabNumber")),
-                   reinterpret_cast<void (*)()>(get("_Release"))};
-  }();
-  return e;
-}
+using q9xtest::plugin;
+using q9xtest::settle;
 
 // Error boxes the plug-in showed; each is closed as soon as it appears.
 QStringList& shownErrors()
@@ -108,18 +82,7 @@ struct Record {
   const TPluginRecord* operator&() const { return &r; }
 };
 
-void flushDeferredDeletes()
-{
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
-QWidget* statisticsWindow()
-{
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "fmMainForm") return w;
-  return nullptr;
-}
+QWidget* statisticsWindow() { return q9xtest::topLevel("fmMainForm"); }
 
 QString totalQsos()
 {
@@ -141,7 +104,7 @@ class HostBoundary : public ::testing::Test {
   void TearDown() override
   {
     plugin().Release();
-    flushDeferredDeletes();
+    settle();
     EXPECT_EQ(statisticsWindow(), nullptr);
     QSqlDatabase::database().close();
     QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
@@ -237,7 +200,7 @@ TEST_F(HostBoundary, ReleaseEndsTheWindowAndItsFigures)
   unsigned char code[256];
   plugin().GrabNumber(&rec, code);
   EXPECT_EQ(code[0], 0);
-  flushDeferredDeletes();
+  settle();
   EXPECT_EQ(statisticsWindow(), nullptr);
   // A new window starts from the log again: the contact is no repeat now.
   ASSERT_NE(plugin().Run(0, &rec), 0);

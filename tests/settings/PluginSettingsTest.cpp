@@ -1,7 +1,6 @@
 // The stored band through the library as a host loads it: chosen in the area
 // window, kept over _Release and _Run, under this program's own name.
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -17,37 +16,13 @@
 #include <stdexcept>
 
 #include "plugin/q9xcup.h"
+#include "tests/support/LoadedPlugin.h"
 
 namespace {
 
-struct Exports {
-  intptr_t (*Run)(intptr_t, const TPluginRecord*);
-  void (*Release)();
-};
-
-Exports& plugin()
-{
-  static Exports e = [] {
-    void* lib = dlopen(Q9X_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!lib) throw std::runtime_error(dlerror());
-    return Exports{reinterpret_cast<intptr_t (*)(intptr_t, const TPluginRecord*)>(dlsym(lib, "_Run")),
-                   reinterpret_cast<void (*)()>(dlsym(lib, "_Release"))};
-  }();
-  return e;
-}
-
-void settle()
-{
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
-QWidget* topLevel(const char* name)
-{
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
-  return nullptr;
-}
+using q9xtest::plugin;
+using q9xtest::settle;
+using q9xtest::topLevel;
 
 template <class Child>
 Child* child(QWidget* parent, const QString& name)
