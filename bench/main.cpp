@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/AreaWindowBenchmark.h"
 #include "bench/ContactGenerator.h"
 #include "bench/HostRecords.h"
 #include "bench/PluginBenchmark.h"
@@ -33,6 +34,7 @@ struct Options {
   BenchmarkPlan plan{5, {41, 1024}, {21, 50}, {11, 20}};
   QString pluginPath;
   bool indexCallSign = true;
+  long areaLines = 1000000;
 };
 
 Options parseOptions(const QStringList& args)
@@ -43,6 +45,7 @@ Options parseOptions(const QStringList& args)
     const bool hasValue = i + 1 < args.size();
     if (arg == "--quick") {
       o.plan = {1, {5, 64}, {5, 20}, {3, 5}};  // one short pass, to see that all works
+      o.areaLines = 10000;
     } else if (arg == "--no-index") {
       o.indexCallSign = false;
     } else if (arg == "--runs" && hasValue) {
@@ -72,6 +75,7 @@ void openDefaultConnection(const QString& path)
 
 int run(QApplication& app)
 {
+  if (int exitCode = 0; runAreaWindowChild(app.arguments(), exitCode)) return exitCode;
   const Options options = parseOptions(app.arguments());
   const std::size_t logged = options.sizes.back();
 
@@ -102,6 +106,8 @@ int run(QApplication& app)
   printMachine(stdout);
   std::printf("Log tables %s an index on CallSign.\n\n", options.indexCallSign ? "with" : "without");
   printReport(stdout, figures);
+  printAreaWindowFigures(stdout, options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath,
+                         options.areaLines);
   return 0;
 }
 

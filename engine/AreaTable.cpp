@@ -1,9 +1,11 @@
 #include "engine/AreaTable.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <stdexcept>
 
 #include "engine/Text.h"
@@ -30,6 +32,28 @@ std::vector<std::string> splitAreaLines(std::string_view bytes)
   return lines;
 }
 
+namespace {
+
+[[noreturn]] void fail(const std::filesystem::path& path, const char* what, const std::string& why)
+{
+  throw std::runtime_error(std::string(what) + " \"" + path.string() + "\". " + why);
+}
+
+const char* const kNotRegular = "It is not a regular file.";
+
+std::string tooLarge(std::size_t size)
+{
+  return "It is larger than " + std::to_string(kAreaFileMaxBytes / (1024 * 1024)) + " MB (" +
+         std::to_string(size) + " bytes).";
+}
+
+struct Descriptor {
+  int fd;
+  ~Descriptor() { ::close(fd); }
+};
+
+}  // namespace
+
 std::vector<std::string> loadAreaFile(const std::filesystem::path& path)
 {
   // Only a path that names nothing counts as "no area file"; any other failure
@@ -37,20 +61,37 @@ std::vector<std::string> loadAreaFile(const std::filesystem::path& path)
   std::error_code ec;
   std::filesystem::file_status status = std::filesystem::status(path, ec);
   if (status.type() == std::filesystem::file_type::not_found) return {};
-  if (ec) throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + ec.message());
+  if (ec) fail(path, "Cannot open file", ec.message());
   if (std::filesystem::is_directory(status)) return {};
+  // A FIFO would block the host for ever and a device could be read without
+  // end: neither is opened.
+  if (!std::filesystem::is_regular_file(status)) fail(path, "Cannot read file", kNotRegular);
 
-  // C streams report a failed read through ferror; iostreams would take it for
-  // the end of the file and load a table that silently lacks lines.
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file)
-    throw std::runtime_error("Cannot open file \"" + path.string() + "\". " + std::strerror(errno));
+  // Something else may take the file's place between the look and the open:
+  // opened without blocking, the open itself cannot hang on a FIFO, and the
+  // descriptor is checked again.
+  Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+  if (file.fd < 0) fail(path, "Cannot open file", std::strerror(errno));
+  struct stat opened {};
+  if (::fstat(file.fd, &opened) != 0) fail(path, "Cannot read file", std::strerror(errno));
+  if (!S_ISREG(opened.st_mode)) fail(path, "Cannot read file", kNotRegular);
+  const auto size = static_cast<std::size_t>(opened.st_size);
+  if (size > kAreaFileMaxBytes) fail(path, "Cannot read file", tooLarge(size));
+
+  // The file may still grow while it is read; the limit holds for what is read.
   std::string bytes;
+  bytes.reserve(size);
   char buffer[16384];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-  if (std::ferror(file.get()))
-    throw std::runtime_error("Cannot read file \"" + path.string() + "\". " + std::strerror(errno));
+  for (;;) {
+    const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+    if (got == 0) break;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      fail(path, "Cannot read file", std::strerror(errno));
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+    if (bytes.size() > kAreaFileMaxBytes) fail(path, "Cannot read file", tooLarge(bytes.size()));
+  }
   return splitAreaLines(bytes);
 }
 

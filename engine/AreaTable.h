@@ -2,6 +2,7 @@
 // The area file: lines such as "UA3A=AB" that map a station prefix of the
 // UA3A area to the two-letter area code the station sends.
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,8 +15,14 @@ namespace q9x {
 // byte ends the text. Lines are kept exactly as they are, empty ones too.
 std::vector<std::string> splitAreaLines(std::string_view bytes);
 
-// The lines of the area file, or none when the file does not exist. A file
-// that exists but cannot be read throws std::runtime_error.
+// Real area files are a few kilobytes; anything larger is not one, and
+// reading it would hold the host up and take its memory.
+inline constexpr std::size_t kAreaFileMaxBytes = 16 * 1024 * 1024;
+
+// The lines of the area file, or none when nothing (or a folder) is at the
+// path. Only a regular file of at most kAreaFileMaxBytes is read; anything
+// else at the path (a FIFO, a device, a socket), a larger file and a file that
+// cannot be read throw std::runtime_error with a text naming the path.
 std::vector<std::string> loadAreaFile(const std::filesystem::path& path);
 
 // The area code a station is expected to send, or empty: only stations whose

@@ -14,9 +14,17 @@ AreaItemPainter::AreaItemPainter(const TfmDomList& window, QObject* parent)
 
 QSize AreaItemPainter::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+  if (option.font != sizesFont_) {
+    sizes_.clear();
+    sizesFont_ = option.font;
+  }
+  const QString caption = index.data(Qt::DisplayRole).toString();
+  if (auto known = sizes_.constFind(caption); known != sizes_.constEnd()) return *known;
   QStyleOptionViewItem bold(option);
   bold.font.setBold(true);
-  return QStyledItemDelegate::sizeHint(bold, index);
+  const QSize size = QStyledItemDelegate::sizeHint(bold, index);
+  sizes_.insert(caption, size);
+  return size;
 }
 
 void AreaItemPainter::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const

@@ -2,6 +2,9 @@
 // Draws each entry of the area list in the look the area window chooses for
 // it at that moment: red bold when worked on the selected band.
 
+#include <QFont>
+#include <QHash>
+#include <QString>
 #include <QStyledItemDelegate>
 
 namespace q9x {
@@ -20,6 +23,10 @@ class AreaItemPainter : public QStyledItemDelegate {
 
  private:
   const TfmDomList& window_;
+  // Laying the list out asks every item for its size, and measuring text is
+  // slow: a long area file repeats few codes, each measured once per font.
+  mutable QHash<QString, QSize> sizes_;
+  mutable QFont sizesFont_;
 };
 
 }  // namespace q9x

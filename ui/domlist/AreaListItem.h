@@ -3,8 +3,10 @@
 // code's original bytes for matching against the worked keys, and sorts in
 // the user's locale order, letter case counting.
 
+#include <QList>
 #include <QListWidgetItem>
 #include <string>
+#include <vector>
 
 namespace q9x {
 
@@ -18,5 +20,10 @@ class AreaListItem : public QListWidgetItem {
  private:
   std::string code_;
 };
+
+// The items the area window lists for these area-file lines, already in list
+// order: ascending by caption as operator< compares them, equal captions in
+// file order. The caller owns them.
+QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& lines);
 
 }  // namespace q9x

@@ -1,0 +1,19 @@
+#pragma once
+// Opening the area window on a large area file. The plug-in reads the area
+// file beside the host's executable, so the measurement runs in a copy of
+// this program started from a folder of its own with a generated file.
+
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+
+namespace q9x::bench {
+
+// Measures in a child process and prints the table; throws when the child
+// fails or the window does not list every code.
+void printAreaWindowFigures(std::FILE* out, const QString& pluginPath, long lines);
+
+// The child's side: true when args ask for it, and then it has run.
+bool runAreaWindowChild(const QStringList& args, int& exitCode);
+
+}  // namespace q9x::bench

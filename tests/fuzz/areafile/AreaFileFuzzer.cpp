@@ -1,0 +1,108 @@
+// Arbitrary bytes as the area file: read from disk as the plug-in reads it,
+// split into lines, looked up, and listed by the area window. Checked against
+// the rules written out plainly here: the reader gives the split lines, no
+// line holds a line end, and the window lists one item per line with "=",
+// in caption order with equal captions in file order.
+
+#include <QApplication>
+#include <QListWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+#include "engine/AreaTable.h"
+#include "ui/domlist/AreaCodes.h"
+#include "ui/domlist/AreaListItem.h"
+
+namespace {
+
+[[noreturn]] void fail(const char* what)
+{
+  std::fprintf(stderr, "fuzz_areafile: %s\n", what);
+  std::abort();
+}
+
+std::string filePath;
+
+// The lines as the file rules say, written out without shortcuts.
+std::vector<std::string> expectedLines(std::string_view bytes)
+{
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (std::size_t i = 0; i < bytes.size() && bytes[i] != '\0'; ++i) {
+    const char c = bytes[i];
+    if (c == '\n' || c == '\r') {
+      lines.push_back(line);
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+      open = true;
+    }
+  }
+  if (open) lines.push_back(line);
+  return lines;
+}
+
+// The list order by a plain stable sort with the item comparison.
+std::vector<std::string> expectedCodes(const std::vector<std::string>& lines)
+{
+  std::vector<q9x::AreaListItem> items;
+  for (const std::string& line : lines)
+    if (auto code = q9x::listedAreaCode(line)) items.emplace_back(*code);
+  std::vector<const q9x::AreaListItem*> order;
+  for (const auto& item : items) order.push_back(&item);
+  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return *a < *b; });
+  std::vector<std::string> codes;
+  for (auto* item : order) codes.push_back(item->code());
+  return codes;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "fuzz_areafile";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+  filePath = "/tmp/q9x-fuzz-area-" + std::to_string(getpid()) + ".dom";
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  std::FILE* file = std::fopen(filePath.c_str(), "wb");
+  if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) fail("cannot write the file");
+  const std::vector<std::string> lines = q9x::loadAreaFile(filePath);
+  if (lines != q9x::splitAreaLines(bytes)) fail("the file reads otherwise than its bytes split");
+  if (lines != expectedLines(bytes)) fail("the lines break the line rules");
+
+  // The exchange proposal for prefixes taken from the file itself.
+  for (std::size_t i = 0; i < lines.size() && i < 8; ++i) {
+    const std::string_view prefix = std::string_view(lines[i]).substr(0, 4);
+    if (q9x::lookupArea(lines, "UA3A", prefix).size() > 2) fail("a proposal longer than two bytes");
+    q9x::lookupArea(lines, " ua3a ", "UA2");
+  }
+
+  const QList<QListWidgetItem*> items = q9x::areaListItems(lines);
+  QListWidget list;
+  list.setSortingEnabled(false);
+  for (QListWidgetItem* item : items) list.addItem(item);
+  list.setSortingEnabled(true);
+  const std::vector<std::string> expected = expectedCodes(lines);
+  if (static_cast<std::size_t>(list.count()) != expected.size()) fail("the list lacks or adds items");
+  for (int i = 0; i < list.count(); ++i) {
+    auto* item = dynamic_cast<q9x::AreaListItem*>(list.item(i));
+    if (!item || item->code() != expected[static_cast<std::size_t>(i)]) fail("the list is out of order");
+  }
+  return 0;
+}

@@ -1,0 +1,370 @@
+// A host that calls the six exports in random order with realistic and with
+// random records, logs what it counts as a host does, presses the windows'
+// buttons, and checks every answer and the shown figures against
+// ContestModel. The seed is printed with any failure:
+//   Q9X_RANDOMHOST_SEED=N Q9X_RANDOMHOST_STEPS=N build/bin/randomhost_tests
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "plugin/q9xcup.h"
+#include "tests/randomhost/ContestModel.h"
+#include "tests/support/LoadedPlugin.h"
+
+namespace q9xtest {
+namespace {
+
+QStringList& shownErrors()
+{
+  static QStringList errors;
+  return errors;
+}
+
+class ErrorBoxCloser : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override
+  {
+    if (event->type() == QEvent::Show)
+      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+        shownErrors() << box->text();
+        QTimer::singleShot(0, box, &QMessageBox::accept);
+      }
+    return false;
+  }
+};
+
+unsigned long long setting(const char* name, unsigned long long fallback)
+{
+  const QByteArray value = qgetenv(name);
+  return value.isEmpty() ? fallback : value.toULongLong();
+}
+
+std::vector<std::string> shippedAreaTable()
+{
+  std::ifstream file(QCoreApplication::applicationDirPath().toStdString() + "/Plugins/Q9XCup.dom",
+                     std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(file, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+void setShort(TShortString& field, const std::string& text)
+{
+  field[0] = static_cast<unsigned char>(text.size());
+  std::memcpy(field + 1, text.data(), text.size());
+}
+
+class RandomHost {
+ public:
+  explicit RandomHost(unsigned long long seed) : random_(seed), table_(shippedAreaTable())
+  {
+    QSqlQuery q;
+    q.exec("create table Log (CallSign text, DigiBand text, QSOMode text, Continent text, "
+           "QSOReportRecived text, MainPrefix text, DXCCPrefix text)");
+    // In index order, rows of one callsign come in the order they were logged.
+    q.exec("create index LogCall on Log (CallSign)");
+  }
+
+  void step(unsigned long long n)
+  {
+    const int roll = pick(100);
+    if (roll < 30) addQso();
+    else if (roll < 52) getScore();
+    else if (roll < 67) grabNumber();
+    else if (roll < 72) run();
+    else if (roll < 75) release();
+    else if (roll < 78) recalc();
+    else if (roll < 86) areaWindow();
+    else if (roll < 92) QCoreApplication::processEvents();
+    else if (roll < 95) myMainPrefix_ = pickOf({"UA3A", "R3", "ua3a", "UA3A "});
+    else logWithoutTelling();
+    if (n % 97 == 0) checkFigures();
+  }
+
+  void finish()
+  {
+    plugin().Release();
+    settle();
+    EXPECT_EQ(topLevel("fmMainForm"), nullptr);
+    EXPECT_TRUE(shownErrors().isEmpty()) << shownErrors().join('\n').toStdString();
+  }
+
+ private:
+  int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+  std::string pickOf(std::initializer_list<const char*> texts)
+  {
+    return *std::next(texts.begin(), pick(static_cast<int>(texts.size())));
+  }
+  std::string bytes(std::size_t maxLength)
+  {
+    std::string s(static_cast<std::size_t>(pick(static_cast<int>(maxLength) + 1)), '\0');
+    for (char& ch : s) ch = static_cast<char>(pick(256));
+    return s;
+  }
+  std::string letters(const char* alphabet, int n)
+  {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += alphabet[pick(static_cast<int>(std::strlen(alphabet)))];
+    return s;
+  }
+
+  // Mostly what a logger sends; now and then a field of random bytes.
+  ModelContact contact(bool& printable)
+  {
+    ModelContact c;
+    c.call = pickOf({"UA3ABC", "UA3ABC/P", "RA3CX", "RW3DA", "UA2FZ", "R3AA", "DL1ABC", "OK2XY",
+                     "ua3abc", "UA3", "UA3ABD", "RV3BB", "EA5ZZ", "G4AAA"});
+    c.band = pickOf({"1.8", "3.5", "3.5", "3.5", "7", "7", "7", "10", "14", "18", "21", "24", "28",
+                     "7 ", "3.5:7", ""});
+    c.mode = pickOf({"CW", "CW", "SSB", "DIGI", "cw"});
+    c.mainPrefix = pickOf({"UA3A", "UA3A", "UA3K", "RA3C", "UA2", "RW3D", "R3", "DL", "ua3a", "UA3A "});
+    c.dxcc = pickOf({"UA3A", "UA3A", " ua3a ", "UA", "DL"});
+    switch (pick(6)) {
+      case 0: c.report = "599 " + letters("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 2); break;
+      case 1: c.report = "59 " + letters("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 4); break;
+      case 2: c.report = "599 " + letters("abcdefghijklmnopqrstuvwxyz", 2) + " "; break;
+      case 3: c.report = "5NN-" + letters("0123456789", 2); break;
+      case 4: c.report = letters("AB12 -", pick(8)); break;
+      default: c.report = "599 AB"; break;
+    }
+    printable = pick(10) != 0;
+    if (!printable) {
+      std::string* fields[] = {&c.call, &c.band, &c.mode, &c.report, &c.mainPrefix, &c.dxcc};
+      *fields[pick(6)] = bytes(255);
+    }
+    return c;
+  }
+
+  TPluginRecord record(const ModelContact& c)
+  {
+    TPluginRecord r;
+    std::memset(&r, 0xA5, sizeof r);  // the host's own spans hold anything
+    r.Connection = 0;
+    setShort(r.TableName, "Log");
+    setShort(r.CaptionText, "Random host");
+    setShort(r.MyMainPrefix, myMainPrefix_);
+    setShort(r.CallSign, c.call);
+    setShort(r.DigiBand, c.band);
+    setShort(r.QSOMode, c.mode);
+    setShort(r.Continent, "eu");
+    setShort(r.QSOReportRecived, c.report);
+    setShort(r.MainPrefix, c.mainPrefix);
+    setShort(r.DXCCPrefix, c.dxcc);
+    lastMyMainPrefix_ = myMainPrefix_;
+    return r;
+  }
+
+  void logRow(const ModelContact& c)
+  {
+    QSqlQuery q;
+    q.prepare("insert into Log values (?, ?, ?, 'EU', ?, ?, ?)");
+    for (const std::string* field : {&c.call, &c.band, &c.mode, &c.report, &c.mainPrefix, &c.dxcc})
+      q.addBindValue(QString::fromStdString(*field));
+    ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    log_.push_back(c);
+  }
+
+  void addQso()
+  {
+    bool printable = true;
+    const ModelContact c = contact(printable);
+    const TPluginRecord r = record(c);
+    const int32_t points = plugin().AddQSO(&r);
+    int32_t expected = 0;
+    if (open_) expected = model_.score(c, myMainPrefix_, true);
+    ASSERT_EQ(points, expected) << "_AddQSO " << c.call << " " << c.band << " " << c.mode;
+    // The host logs what the operator entered; it writes only plain text.
+    if (printable) logRow(c);
+    if (open_) checkFigures();
+  }
+
+  void getScore()
+  {
+    bool printable = true;
+    const ModelContact c = contact(printable);
+    const TPluginRecord r = record(c);
+    ASSERT_EQ(plugin().GetScore(&r), open_ ? model_.score(c, myMainPrefix_, false) : 0)
+        << "_GetScore " << c.call << " " << c.band << " " << c.mode;
+  }
+
+  void grabNumber()
+  {
+    bool printable = true;
+    const ModelContact c = contact(printable);
+    const TPluginRecord r = record(c);
+    unsigned char result[256];
+    std::memset(result, 0xEE, sizeof result);
+    plugin().GrabNumber(&r, result);
+    const std::string answer(reinterpret_cast<const char*>(result + 1), result[0]);
+    ASSERT_EQ(answer, open_ ? proposedArea(table_, c.dxcc, c.mainPrefix) : "")
+        << "_GrabNumber " << c.mainPrefix << " " << c.dxcc;
+  }
+
+  void run()
+  {
+    bool printable = true;
+    const std::string current = lastMyMainPrefix_;
+    const TPluginRecord r = record(contact(printable));
+    handle_ = plugin().Run(0, &r);
+    ASSERT_NE(handle_, 0);
+    // An open window keeps its record: _Run copies the host's only into a new one.
+    if (open_) lastMyMainPrefix_ = current;
+    if (!open_) {
+      open_ = true;
+      recount();
+    }
+    checkFigures();
+  }
+
+  // The statistics window _Run answered with; a released one may still wait
+  // for its deferred destruction beside it.
+  QWidget* window() const
+  {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QLatin1String("fmMainForm") && static_cast<intptr_t>(w->winId()) == handle_)
+        return w;
+    return nullptr;
+  }
+
+  void release()
+  {
+    plugin().Release();
+    open_ = false;
+    if (pick(2)) settle();
+  }
+
+  void recalc()
+  {
+    QWidget* window = this->window();
+    if (!open_ || !window || !window->isVisible()) return;
+    window->findChild<QAbstractButton*>("BitBtn1")->click();
+    recount();
+    checkFigures();
+  }
+
+  void areaWindow()
+  {
+    QWidget* main = window();
+    if (!open_ || !main) return;
+    QWidget* area = nullptr;
+    for (QWidget* w : main->findChildren<QWidget*>("fmDomList"))
+      if (w->isVisible()) area = w;
+    if (!area) {
+      main->findChild<QAbstractButton*>("btnOBL1")->click();
+      return;
+    }
+    if (pick(4) == 0) {
+      area->close();
+      return;
+    }
+    area->findChild<QAbstractButton*>(QStringLiteral("RzBitBtn%1").arg(1 + pick(9)))->click();
+  }
+
+  // A row the host logs without a call (an import, a second operator).
+  void logWithoutTelling()
+  {
+    bool printable = true;
+    ModelContact c = contact(printable);
+    if (printable) logRow(c);
+  }
+
+  void recount()
+  {
+    std::vector<ModelContact> rows = log_;
+    std::stable_sort(rows.begin(), rows.end(), [](const ModelContact& a, const ModelContact& b) {
+      return std::lexicographical_compare(a.call.begin(), a.call.end(), b.call.begin(), b.call.end(),
+                                          [](char x, char y) { return static_cast<unsigned char>(x) <
+                                                                      static_cast<unsigned char>(y); });
+    });
+    // The scan counts with the operator's prefix the host sent last.
+    model_.recount(rows, lastMyMainPrefix_);
+  }
+
+  void checkFigures()
+  {
+    if (!open_) return;
+    QWidget* window = this->window();
+    ASSERT_NE(window, nullptr);
+    auto* grid = window->findChild<QTableWidget*>("StringGrid1");
+    auto cell = [grid](int row, int column) {
+      QTableWidgetItem* item = grid->item(row, column);
+      return item ? item->text().toStdString() : std::string();
+    };
+    auto expectRow = [&](int row, const ModelBand* b) {
+      for (int column = 1; column <= 4; ++column) {
+        const int32_t figures[] = {0, b ? b->qsos : 0, b ? b->points : 0, b ? b->area : 0, b ? b->rda : 0};
+        EXPECT_EQ(cell(row, column), b ? std::to_string(figures[column]) : std::string())
+            << "grid row " << row << " column " << column;
+      }
+    };
+    expectRow(1, model_.band("3.5"));
+    expectRow(2, model_.band("7"));
+    const ModelBand t = model_.totals();
+    expectRow(3, &t);
+    EXPECT_EQ(window->findChild<QLabel*>("Label1")->text().toStdString(), model_.scoreLine());
+  }
+
+  std::mt19937_64 random_;
+  std::vector<std::string> table_;
+  ContestModel model_;
+  std::vector<ModelContact> log_;
+  bool open_ = false;
+  intptr_t handle_ = 0;
+  std::string myMainPrefix_ = "R3";
+  std::string lastMyMainPrefix_ = "R3";
+};
+
+TEST(RandomHost, EveryAnswerFollowsTheRules)
+{
+  const unsigned long long seed = setting("Q9X_RANDOMHOST_SEED", std::random_device{}());
+  const unsigned long long steps = setting("Q9X_RANDOMHOST_STEPS", 3000);
+  SCOPED_TRACE("Q9X_RANDOMHOST_SEED=" + std::to_string(seed));
+  std::printf("random host: seed %llu, %llu steps\n", seed, steps);
+
+  QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
+  db.setDatabaseName(":memory:");
+  ASSERT_TRUE(db.open());
+  {
+    RandomHost host(seed);
+    for (unsigned long long n = 1; n <= steps && !HasFatalFailure() && !HasNonfatalFailure(); ++n) host.step(n);
+    host.finish();
+  }
+  db.close();
+}
+
+}  // namespace
+}  // namespace q9xtest
+
+int main(int argc, char** argv)
+{
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  q9xtest::ErrorBoxCloser closer;
+  app.installEventFilter(&closer);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
