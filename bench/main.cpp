@@ -50,6 +50,8 @@ Options parseOptions(const QStringList& args)
       o.indexCallSign = false;
     } else if (arg == "--runs" && hasValue) {
       o.plan.scanRuns = args[++i].toULongLong();
+    } else if (arg == "--area-lines" && hasValue) {
+      o.areaLines = args[++i].toLong();
     } else if (arg == "--plugin" && hasValue) {
       o.pluginPath = args[++i];
     } else if (arg == "--sizes" && hasValue) {
