@@ -49,7 +49,10 @@ std::string tooLarge(std::size_t size)
 
 struct Descriptor {
   int fd;
-  ~Descriptor() { ::close(fd); }
+  ~Descriptor()
+  {
+    if (fd >= 0) ::close(fd);
+  }
 };
 
 }  // namespace

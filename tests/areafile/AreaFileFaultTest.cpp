@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -109,6 +110,8 @@ struct FaultCase {
   int codes;                    // codes the area window lists when it opens
   const char* proposed;         // proposal for prefix UA3K when it opens
 };
+
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 
 class AreaFileFault : public ::testing::TestWithParam<FaultCase> {
  protected:
