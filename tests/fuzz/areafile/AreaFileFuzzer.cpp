@@ -74,6 +74,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
   static char* argv[] = {name, nullptr};
   new QApplication(argc, argv);
   filePath = "/tmp/q9x-fuzz-area-" + std::to_string(getpid()) + ".dom";
+  std::atexit([] { std::remove(filePath.c_str()); });
   return 0;
 }
 

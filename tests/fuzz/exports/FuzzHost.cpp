@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/ErrorReport.h"
@@ -40,6 +41,10 @@ void startHost()
   static char folder[] = "/tmp/q9x-fuzz-XXXXXX";
   if (!mkdtemp(folder)) fail("no temporary folder");
   setenv("XDG_CONFIG_HOME", folder, 1);
+  std::atexit([] {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  });
   static int argc = 1;
   static char name[] = "fuzz_exports";
   static char* argv[] = {name, nullptr};
