@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
 #include "platform/ErrorReport.h"
 #include "plugin/PlatformCheck.h"
@@ -16,14 +17,6 @@ namespace {
 // library (unloaded and loaded again) knows it too.
 const char kOwnApplicationName[] = "q9xcup";
 
-char* heapCopy(const char* text)
-{
-  const std::size_t size = std::strlen(text) + 1;
-  char* copy = new char[size];
-  std::memcpy(copy, text, size);
-  return copy;
-}
-
 void createOwnApplication()
 {
   const PlatformChoice choice = choosePlatform();
@@ -34,10 +27,14 @@ void createOwnApplication()
   // its own to hand back to, and destroying it at unload would take down
   // windows the host may still be showing. Qt keeps the arguments as given,
   // so they live on the heap with it rather than in this library, which may
-  // be unloaded. The platform is the one found to open.
+  // be unloaded. The platform is the one found to open. All three texts sit
+  // in one block that the first argument, which Qt never takes out, holds.
+  const std::string texts = std::string(kOwnApplicationName) + '\0' + "-platform" + '\0' + choice.platform + '\0';
+  char* block = new char[texts.size()];
+  std::memcpy(block, texts.data(), texts.size());
   auto* argc = new int(3);
-  auto** argv = new char*[4]{heapCopy(kOwnApplicationName), heapCopy("-platform"),
-                             heapCopy(choice.platform.c_str()), nullptr};
+  auto** argv = new char*[4]{block, block + sizeof kOwnApplicationName,
+                             block + sizeof kOwnApplicationName + sizeof "-platform", nullptr};
   auto* app = new QApplication(*argc, argv);
   app->setObjectName(QString::fromLatin1(kOwnApplicationName));
 }
