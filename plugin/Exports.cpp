@@ -69,11 +69,9 @@ Q9X_API intptr_t Q9X_CALL _Run(intptr_t, const TPluginRecord* rec)
     if (!rec) throw std::invalid_argument("The host passed no plug-in record");
     TfmMainForm* window = openStatisticsWindow(*rec);
     // A hidden window is shown (its first showing recalculates); a minimised
-    // one stays minimised; either is raised above the others.
-    if (!window->isVisible()) window->show();
-    window->raise();
-    // The first showing may have let a close request through.
-    if (plugin::statisticsWindow() != window) return 0;
+    // one stays minimised; either is raised above the others. The first
+    // showing may have let a release or a close request through.
+    if (!window->present() || plugin::statisticsWindow() != window) return 0;
     return static_cast<intptr_t>(window->winId());
   });
 }

@@ -3,9 +3,19 @@
 #include <QApplication>
 #include <vector>
 
+#include "plugin/QtApplication.h"
+
 namespace q9x::plugin {
 
 namespace {
+
+// Set when the dynamic linker unloads this library while the process goes
+// on. Its finalisers run before it destroys the library's static objects; at
+// process exit they run only after every static object of the process (Qt's
+// among them) is gone, so the flag is still clear then.
+bool unloading = false;
+__attribute__((destructor)) void markUnloading() { unloading = true; }
+
 struct State {
   TPluginRecord currentRecord{};
   QPointer<TfmMainForm> statisticsWindow;
@@ -13,11 +23,12 @@ struct State {
   std::vector<QPointer<TfmMainForm>> released;
 
   // The windows' code lives in this library: when it is unloaded while the
-  // host's application still runs, destroy them now rather than leave a
-  // deferred destruction that would call into unloaded code.
+  // application still runs, destroy them now (saving their settings) rather
+  // than leave a deferred destruction that would call into unloaded code. At
+  // process exit nothing is touched: Qt's own state may already be gone.
   ~State()
   {
-    if (!QCoreApplication::instance() || QCoreApplication::closingDown()) return;
+    if (!unloading || !QCoreApplication::instance() || QCoreApplication::closingDown()) return;
     released.push_back(statisticsWindow);
     for (QPointer<TfmMainForm>& window : released) delete window.data();
   }
@@ -28,6 +39,7 @@ State& state()
   static State s;
   return s;
 }
+
 }  // namespace
 
 TPluginRecord& currentRecord() { return state().currentRecord; }
@@ -66,6 +78,11 @@ void releaseStatisticsWindow()
   State& s = state();
   if (s.statisticsWindow) s.statisticsWindow->release();
   forget(s);
+  // A host without Qt has no event loop that would ever carry out the
+  // deferred destruction: the windows go now, saving their settings while
+  // Qt is whole.
+  if (ownApplication()) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  std::erase_if(s.released, [](const QPointer<TfmMainForm>& w) { return w.isNull(); });
 }
 
 }  // namespace q9x::plugin

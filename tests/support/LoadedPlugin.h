@@ -19,6 +19,11 @@ struct PluginExports {
 // Loaded once per test program; throws when the library or an export is missing.
 PluginExports& plugin();
 
+// The built library's path, and the exports of a library opened with dlopen
+// (throws when one is missing).
+const char* pluginPath();
+PluginExports exportsOf(void* library);
+
 // Lets released windows be destroyed and pending events run, as the host's
 // event loop would.
 void settle();

@@ -29,9 +29,11 @@ constexpr const char* kLayoutCaption = "Q9X-CUP-DIGI";
 const QColor kGridColour(253, 255, 206);
 
 // The named family where the system has it, else the nearest of its kind.
-QFont pixelFont(const QString& family, QFont::StyleHint kind, int pixels)
+// The name is built at run time: Qt's font caches keep the family names they
+// are given, and they outlive this library.
+QFont pixelFont(const char* family, QFont::StyleHint kind, int pixels)
 {
-  QFont font(family);
+  QFont font(QString::fromLatin1(family));
   font.setStyleHint(kind);
   font.setPixelSize(pixels);
   return font;
@@ -68,7 +70,7 @@ void TfmMainForm::buildLayout()
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-  setFont(pixelFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, 11));
+  setFont(pixelFont("MS Sans Serif", QFont::SansSerif, 11));
   setFixedSize(328, 121);
   move(1009, 201);
   buildGrid();
@@ -102,7 +104,8 @@ void TfmMainForm::buildGrid()
     palette.setColor(group, QPalette::Window, kGridColour);
   }
   StringGrid1->setPalette(palette);
-  StringGrid1->setStyleSheet(QStringLiteral("QTableView { gridline-color: rgb(192, 192, 192); }"));
+  // Style sheets are parsed into caches shared by the whole application.
+  StringGrid1->setStyleSheet(QString::fromLatin1("QTableView { gridline-color: rgb(192, 192, 192); }"));
   StringGrid1->setItemDelegate(new GridCellPainter(kGridColour, StringGrid1));
   StringGrid1->setEnabled(false);
 }
@@ -116,7 +119,7 @@ void TfmMainForm::buildPanel()
 
   Label1 = new QLabel(Panel1);
   Label1->setObjectName(QStringLiteral("Label1"));
-  QFont scoreFont = pixelFont(QStringLiteral("Courier"), QFont::TypeWriter, 13);
+  QFont scoreFont = pixelFont("Courier", QFont::TypeWriter, 13);
   scoreFont.setBold(true);
   Label1->setFont(scoreFont);
   QPalette scorePalette = Label1->palette();
@@ -174,6 +177,32 @@ void TfmMainForm::FormShow()
   runRecalc();
 }
 
+// Holds off the window's destruction while its own work is on the stack: a
+// release that comes in the meantime (from an event that work lets run) is
+// carried out once the last such work has ended.
+class TfmMainForm::WorkInProgress {
+ public:
+  explicit WorkInProgress(TfmMainForm& window) : window_(&window) { ++window.workInProgress_; }
+  ~WorkInProgress()
+  {
+    if (window_ && --window_->workInProgress_ == 0 && window_->released_) window_->destroyLater();
+  }
+  WorkInProgress(const WorkInProgress&) = delete;
+  WorkInProgress& operator=(const WorkInProgress&) = delete;
+
+  bool windowReleased() const { return !window_ || window_->released_; }
+
+ private:
+  QPointer<TfmMainForm> window_;
+};
+
+bool TfmMainForm::letEventsRun()
+{
+  const QPointer<TfmMainForm> self(this);
+  QCoreApplication::processEvents();
+  return self && !self->released_;
+}
+
 void TfmMainForm::runRecalc()
 {
   reportErrors([this] { RecalcStatisticExecute(); });
@@ -181,23 +210,16 @@ void TfmMainForm::runRecalc()
 
 void TfmMainForm::RecalcStatisticExecute()
 {
-  // The messages let run here and after the log query opens may release this
-  // window; it is destroyed only once no recalculation is left on the stack.
-  ++recalcDepth_;
-  const auto endOfRecalc = qScopeGuard([this] {
-    if (--recalcDepth_ == 0 && released_) deleteLater();
-  });
-  QCoreApplication::processEvents();
   if (released_) return;
+  const WorkInProgress work(*this);
+  if (!letEventsRun()) return;
   RecalcStatistic->setEnabled(false);
-  try {
-    LoadLog();
-    ShowStatistic();
-  } catch (...) {
-    RecalcStatistic->setEnabled(true);
-    throw;
-  }
-  RecalcStatistic->setEnabled(true);
+  // Enabled again also when the log cannot be read, but never on a window
+  // released meanwhile.
+  const auto enableAgain = qScopeGuard([this, &work] {
+    if (!work.windowReleased()) RecalcStatistic->setEnabled(true);
+  });
+  if (LoadLog()) ShowStatistic();
 }
 
 void TfmMainForm::clearFigureCells()
@@ -206,7 +228,7 @@ void TfmMainForm::clearFigureCells()
     for (int column = 1; column <= 4; ++column) setCell(column, row, QString());
 }
 
-void TfmMainForm::LoadLog()
+bool TfmMainForm::LoadLog()
 {
   const std::string band(readShort(current_.DigiBand));
   clearFigureCells();
@@ -218,7 +240,7 @@ void TfmMainForm::LoadLog()
   // Let the window catch up once before the scan; calls that arrive now are
   // served against the engine as it stands, and the scan refuses any contact
   // they counted already.
-  QCoreApplication::processEvents();
+  if (!letEventsRun()) return false;
 
   const std::string myMainPrefix(readShort(current_.MyMainPrefix));
   std::size_t rows = 0;
@@ -231,6 +253,7 @@ void TfmMainForm::LoadLog()
   LogQuery.close();
   if (rows > 0) storeLogRow(current_, scanRow_);
   writeShort(current_.DigiBand, band);
+  return true;
 }
 
 void TfmMainForm::ShowStatistic()
@@ -267,7 +290,9 @@ TfmDomList* TfmMainForm::areaWindow() const { return areaWindow_; }
 
 void TfmMainForm::btnOBL1Click()
 {
-  if (areaWindow_) return;
+  if (released_ || areaWindow_) return;
+  // An error box while the area window is shown lets events run.
+  const WorkInProgress work(*this);
   auto* window = new TfmDomList(*this);
   areaWindow_ = window;
   // A closed area window waits for its deferred destruction; from the moment
@@ -278,16 +303,35 @@ void TfmMainForm::btnOBL1Click()
   window->show();
 }
 
+bool TfmMainForm::present()
+{
+  if (released_) return false;
+  const WorkInProgress work(*this);
+  if (!isVisible()) show();
+  if (work.windowReleased()) return false;
+  raise();
+  return true;
+}
+
 void TfmMainForm::release()
 {
   if (released_) return;
   released_ = true;
   LogQuery.close();
-  // The area window goes with this one; it disappears at once and is
-  // destroyed with it.
-  if (areaWindow_) areaWindow_->hide();
+  // Nothing is served from now on. The area window stays up as long as its
+  // owner and goes with the owner's destruction.
+  RecalcStatistic->setEnabled(false);
+  btnOBL1->setEnabled(false);
+  if (areaWindow_) areaWindow_->ownerReleased();
   areaWindow_ = nullptr;
-  if (recalcDepth_ == 0) deleteLater();
+  if (workInProgress_ == 0) destroyLater();
+}
+
+void TfmMainForm::destroyLater()
+{
+  if (destructionScheduled_) return;
+  destructionScheduled_ = true;
+  deleteLater();
 }
 
 void TfmMainForm::closeEvent(QCloseEvent* event)

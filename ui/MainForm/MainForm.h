@@ -44,8 +44,12 @@ class TfmMainForm : public QWidget {
   // Empties the engine and counts every contact of the host's log again.
   void RecalcStatisticExecute();
 
+  // Shows the window when it is hidden (its first showing recalculates) and
+  // raises it. False when the window was released meanwhile.
+  bool present();
+
   // Releases the window (deferred) with its engine and area window; from then
-  // on the plug-in answers as with no window.
+  // on the plug-in answers as with no window, and the window serves nothing.
   void release();
   bool isReleased() const { return released_; }
 
@@ -64,7 +68,12 @@ class TfmMainForm : public QWidget {
   void FormShow();
   void btnOBL1Click();
   void runRecalc();
-  void LoadLog();
+  // False when the window was released while the log query opened.
+  bool LoadLog();
+  // Lets pending events run once; false when they released or destroyed this
+  // window, which must then not be touched any more.
+  bool letEventsRun();
+  void destroyLater();
   void clearFigureCells();
   void setCell(int column, int row, const QString& text);
 
@@ -75,7 +84,11 @@ class TfmMainForm : public QWidget {
   TFormStorage FormStorage1;
   QPointer<TfmDomList> areaWindow_;
   bool released_ = false;
-  int recalcDepth_ = 0;  // recalculations running; a release waits for them
+  bool destructionScheduled_ = false;
+  // Work of this window on the stack that may let events run; a release
+  // waits for it before the window is destroyed.
+  class WorkInProgress;
+  int workInProgress_ = 0;
 
   QTableWidget* StringGrid1 = nullptr;
   QFrame* Panel1 = nullptr;

@@ -26,7 +26,9 @@ const char* const kBandButtonPrefix = "RzBitBtn";
 // The designed fonts, or the nearest the system has.
 QFont sansSerif11()
 {
-  QFont font(QStringLiteral("MS Sans Serif"));
+  // Built at run time: Qt's font caches keep the family names they are given,
+  // and they outlive this library.
+  QFont font(QString::fromLatin1("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
   return font;
@@ -188,7 +190,12 @@ void TfmDomList::SelectBand(int n)
   if (TfmMainForm* owner = openOwner()) owner->formStorage().SetValueByName(kCurrentBand, n);
 }
 
-void TfmDomList::RzBitBtn1Click(int tag) { SelectBand(tag); }
+void TfmDomList::RzBitBtn1Click(int tag)
+{
+  if (openOwner()) SelectBand(tag);
+}
+
+void TfmDomList::ownerReleased() { Panel2->setEnabled(false); }
 
 AreaMark TfmDomList::LV1CustomDrawItem(std::string_view code) const
 {

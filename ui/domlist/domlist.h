@@ -28,6 +28,8 @@ class TfmDomList : public QWidget {
   // "CurrentBand", also when it is outside 1 to 9.
   void SelectBand(int n);
   const std::string& BandText() const { return bandText_; }
+  // The owner was released: the band buttons serve nothing until both go.
+  void ownerReleased();
 
   // The look of a listed code at this moment, from the owner's worked areas.
   AreaMark LV1CustomDrawItem(std::string_view code) const;

@@ -199,7 +199,9 @@ void TFormStorage::SaveWindowSettings()
   const std::unique_ptr<SettingsStore> store = openStore(platform, section_);
   store->write(kFormVersion, QString::number(version_));
   writePlacement(*store, platform);
-  store->write(kVisible, destroying_ ? QStringLiteral("1") : QStringLiteral("0"));
+  // Built at run time: Qt's settings cache keeps the values it is given, and
+  // it outlives this library.
+  store->write(kVisible, QString::number(destroying_ ? 1 : 0));
   for (const TStoredValue& v : values_) store->write(v.Name, storedValueText(v.Value));
   store->commit();
   saved_ = true;
