@@ -164,7 +164,14 @@ int main(int argc, char** argv)
   }
 
   std::optional<HeadlessEnvironment> headless;
-  if (options.headless()) headless.emplace();
+  if (options.headless()) {
+    headless.emplace();
+  } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    printTo(stderr, "The entry window needs a display (DISPLAY or WAYLAND_DISPLAY); "
+                    "--report, --cabrillo and --screenshot run without one.\n");
+    return 1;
+  }
   QApplication app(argc, argv);
 
   // A log file this run creates goes again when the import into it fails.
