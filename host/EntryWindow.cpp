@@ -37,8 +37,6 @@ void keepCapitals(QLineEdit* line)
 }
 }  // namespace
 
-const QStringList& EntryWindow::bands() { return bandTexts(); }
-
 EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession session,
                          const QString& pluginName, PrefixTable prefixes)
     : plugin_(plugin), log_(log), session_(std::move(session)), prefixes_(std::move(prefixes))
@@ -51,7 +49,7 @@ EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession 
 
   band_ = new QComboBox;
   band_->setObjectName(QStringLiteral("band"));
-  band_->addItems(bands());
+  band_->addItems(bandTexts());
   band_->setCurrentText(QStringLiteral("7"));
   form->addRow(tr("Band (MHz)"), band_);
 

@@ -23,9 +23,6 @@ class EntryWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // The nine band texts the plug-in knows, in MHz.
-  static const QStringList& bands();
-
   EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession session,
               const QString& pluginName, PrefixTable prefixes);
 
