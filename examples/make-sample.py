@@ -178,7 +178,21 @@ def expected_figures(contacts):
     return stats
 
 
-def report_text(stats):
+def repeats_in_log_order(contacts):
+    """The contacts the plug-in refuses as q9x-host counts them, one by one in
+    the order they were made: each one after the first of its callsign, band
+    and mode."""
+    seen = set()
+    repeats = []
+    for c in contacts:
+        key = (c["CallSign"], c["DigiBand"], c["QSOMode"])
+        if key in seen:
+            repeats.append(c)
+        seen.add(key)
+    return repeats
+
+
+def report_text(stats, repeats):
     """The figures in the layout `q9x-host --report` prints."""
     empty = None
     rows = [["Band", "QSOs", "Points", "Q9X Area", "RDA"]]
@@ -191,6 +205,12 @@ def report_text(stats):
     lines += ["".join(cell.ljust(9) + " " for cell in r).rstrip() for r in rows]
     score = totals["points"] * (totals["area"] + totals["rda"])
     lines.append("Score: %d*(%d+%d)=%d" % (totals["points"], totals["area"], totals["rda"], score))
+    without_points = totals["qsos"] - sum(stats[b]["qsos"] for b in ("3.5", "7") if b in stats)
+    lines.append("Total counts every band: %d of the %d QSOs are on bands that score no points"
+                 % (without_points, totals["qsos"]))
+    lines.append("Repeats refused (not counted): %d" % len(repeats))
+    lines += ["  " + " ".join(c[k] for k in ("QSODate", "QSOTime", "CallSign", "DigiBand", "QSOMode"))
+              for c in repeats]
     return "\n".join(lines) + "\n"
 
 
@@ -203,7 +223,7 @@ def main():
         writer = csv.DictWriter(out, fieldnames=COLUMNS, lineterminator="\n")
         writer.writeheader()
         writer.writerows(contacts)
-    (HERE / "sample-expected.txt").write_text(report_text(expected_figures(contacts)), encoding="utf-8")
+    (HERE / "sample-expected.txt").write_text(report_text(expected_figures(contacts), repeats_in_log_order(contacts)), encoding="utf-8")
 
 
 if __name__ == "__main__":

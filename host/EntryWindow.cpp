@@ -1,28 +1,45 @@
 #include "host/EntryWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "host/Bands.h"
 #include "host/LogDatabase.h"
+#include "host/PluginWindows.h"
 #include "host/ShortText.h"
 
 namespace q9xhost {
 
-const QStringList& EntryWindow::bands()
+namespace {
+QString pointsText(int32_t points)
 {
-  static const QStringList names = {"1.8", "3.5", "7", "10", "14", "18", "21", "24", "28"};
-  return names;
+  return points == 1 ? QStringLiteral("1 point") : QString("%1 points").arg(points);
 }
 
+// Prefixes and callsigns are compared as capitals by the contest rules.
+void keepCapitals(QLineEdit* line)
+{
+  QObject::connect(line, &QLineEdit::textEdited, line, [line](const QString& text) {
+    if (text == text.toUpper()) return;
+    const int cursor = line->cursorPosition();
+    line->setText(text.toUpper());
+    line->setCursorPosition(cursor);
+  });
+}
+}  // namespace
+
 EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession session,
-                         const QString& pluginName)
-    : plugin_(plugin), log_(log), session_(std::move(session))
+                         const QString& pluginName, PrefixTable prefixes)
+    : plugin_(plugin), log_(log), session_(std::move(session)), prefixes_(std::move(prefixes))
 {
   setObjectName(QStringLiteral("hostEntryWindow"));
   setWindowTitle("q9x-host: " + pluginName + " on " + session_.table);
@@ -32,7 +49,7 @@ EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession 
 
   band_ = new QComboBox;
   band_->setObjectName(QStringLiteral("band"));
-  band_->addItems(bands());
+  band_->addItems(bandTexts());
   band_->setCurrentText(QStringLiteral("7"));
   form->addRow(tr("Band (MHz)"), band_);
 
@@ -42,9 +59,12 @@ EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession 
   mode_->addItems({"RTTY", "BPSK31", "FT4", "FT8"});
   form->addRow(tr("Mode"), mode_);
 
-  exchange_ = addLine(form, tr("Exchange received"), QStringLiteral("exchange"));
-  mainPrefix_ = addLine(form, tr("Main prefix"), QStringLiteral("mainPrefix"));
-  dxccPrefix_ = addLine(form, tr("DXCC prefix"), QStringLiteral("dxccPrefix"));
+  exchange_.line = addLine(form, tr("Exchange received"), QStringLiteral("exchange"));
+  mainPrefix_.line = addLine(form, tr("Main prefix"), QStringLiteral("mainPrefix"));
+  dxccPrefix_.line = addLine(form, tr("DXCC prefix"), QStringLiteral("dxccPrefix"));
+  for (FilledField* field : {&exchange_, &mainPrefix_, &dxccPrefix_})
+    connect(field->line, &QLineEdit::textEdited, this, [field] { field->edited = true; });
+  for (QLineEdit* line : {callSign_, mainPrefix_.line, dxccPrefix_.line}) keepCapitals(line);
 
   points_ = new QLabel;
   points_->setObjectName(QStringLiteral("points"));
@@ -52,18 +72,33 @@ EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession 
 
   auto* logButton = new QPushButton(tr("Log contact"));
   logButton->setObjectName(QStringLiteral("logContact"));
+  auto* statistics = new QPushButton(tr("Show statistics (F7)"));
+  statistics->setObjectName(QStringLiteral("showStatistics"));
+  auto* areas = new QPushButton(tr("Show area codes (F8)"));
+  areas->setObjectName(QStringLiteral("showAreaCodes"));
   status_ = new QLabel;
   status_->setObjectName(QStringLiteral("status"));
   status_->setWordWrap(true);
 
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(logButton);
+  buttons->addWidget(statistics);
+  buttons->addWidget(areas);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(logButton);
+  layout->addLayout(buttons);
   layout->addWidget(status_);
 
+  connect(callSign_, &QLineEdit::textChanged, this, [this] { callSignChanged(); });
+  // The last contact's result stays until the operator starts the next one.
+  connect(callSign_, &QLineEdit::textEdited, status_, &QLabel::clear);
   connect(band_, &QComboBox::currentTextChanged, this, [this] { refresh(); });
   connect(mode_, &QComboBox::currentTextChanged, this, [this] { refresh(); });
   connect(logButton, &QPushButton::clicked, this, [this] { logContact(); });
+  connect(statistics, &QPushButton::clicked, this, [this] { showPluginWindow(false); });
+  connect(areas, &QPushButton::clicked, this, [this] { showPluginWindow(true); });
+  connect(new QShortcut(Qt::Key_F7, this), &QShortcut::activated, statistics, &QPushButton::click);
+  connect(new QShortcut(Qt::Key_F8, this), &QShortcut::activated, areas, &QPushButton::click);
   refresh();
 }
 
@@ -72,7 +107,8 @@ QLineEdit* EntryWindow::addLine(QFormLayout* form, const QString& label, const Q
   auto* line = new QLineEdit;
   line->setObjectName(name);
   form->addRow(label, line);
-  connect(line, &QLineEdit::textChanged, this, [this] { refresh(); });
+  if (name != QLatin1String("callSign"))
+    connect(line, &QLineEdit::textChanged, this, [this] { refresh(); });
   connect(line, &QLineEdit::returnPressed, this, [this] { logContact(); });
   return line;
 }
@@ -80,13 +116,33 @@ QLineEdit* EntryWindow::addLine(QFormLayout* form, const QString& label, const Q
 ContactFields EntryWindow::contact() const
 {
   ContactFields contact;
-  contact.callSign = callSign_->text();
+  contact.callSign = callSign_->text().trimmed().toUpper();
   contact.digiBand = band_->currentText();
-  contact.qsoMode = mode_->currentText();
-  contact.reportReceived = exchange_->text();
-  contact.mainPrefix = mainPrefix_->text();
-  contact.dxccPrefix = dxccPrefix_->text();
+  contact.qsoMode = mode_->currentText().trimmed();
+  contact.reportReceived = exchange_.line->text();
+  contact.mainPrefix = mainPrefix_.line->text().trimmed().toUpper();
+  contact.dxccPrefix = dxccPrefix_.line->text().trimmed().toUpper();
   return contact;
+}
+
+void EntryWindow::fill(FilledField& field, const QString& text)
+{
+  const QString shown = field.line->text();
+  if (field.edited || !(shown.isEmpty() || shown == field.filled)) return;
+  if (shown != text) field.line->setText(text);
+  field.filled = text;
+}
+
+void EntryWindow::callSignChanged()
+{
+  // A new callsign is a new contact: what the operator edited was for the last one.
+  for (FilledField* field : {&exchange_, &mainPrefix_, &dxccPrefix_}) field->edited = false;
+  const std::optional<StationPrefixes> found = prefixes_.lookup(callSign_->text());
+  refreshing_ = true;
+  fill(mainPrefix_, found ? found->mainPrefix : QString());
+  fill(dxccPrefix_, found ? found->dxccPrefix : QString());
+  refreshing_ = false;
+  refresh();
 }
 
 void EntryWindow::refresh()
@@ -98,17 +154,9 @@ void EntryWindow::refresh()
 
   unsigned char code[256] = {};
   plugin_.GrabNumber(&rec, code);
-  const QString proposal = readShortText(code);
-  // Only an empty field or our own earlier proposal is replaced: what the
-  // operator typed stays.
-  const QString typed = exchange_->text();
-  if (typed.isEmpty() || typed == proposedExchange_) {
-    if (typed != proposal) {
-      exchange_->setText(proposal);
-      rec = makeRecord(session_, contact());
-    }
-    proposedExchange_ = proposal;
-  }
+  const QString before = exchange_.line->text();
+  fill(exchange_, readShortText(code));
+  if (exchange_.line->text() != before) rec = makeRecord(session_, contact());
 
   const int32_t points = plugin_.GetScore(&rec);
   points_->setText(points < 0 ? tr("repeat") : QString::number(points));
@@ -118,26 +166,50 @@ void EntryWindow::refresh()
 void EntryWindow::logContact()
 {
   const ContactFields typed = contact();
-  if (typed.callSign.trimmed().isEmpty()) {
+  if (typed.callSign.isEmpty()) {
     status_->setText(tr("Type a callsign first."));
     return;
   }
-  try {
-    log_.addContact(typed, QDateTime::currentDateTimeUtc());
-  } catch (const std::exception& e) {
-    status_->setText(QString::fromLocal8Bit(e.what()));
+  if (typed.qsoMode.isEmpty()) {
+    status_->setText(tr("Choose a mode first: a repeat is the same callsign, band and mode."));
     return;
   }
   const TPluginRecord rec = makeRecord(session_, typed);
   const int32_t points = plugin_.AddQSO(&rec);
-  status_->setText(points < 0 ? tr("%1 logged: a repeat, not counted").arg(typed.callSign)
-                              : tr("%1 logged: %2 points").arg(typed.callSign).arg(points));
+  try {
+    log_.addContact(typed, QDateTime::currentDateTimeUtc(), points);
+  } catch (const std::exception& e) {
+    // The plug-in has counted a contact the log does not hold: it counts
+    // the log again.
+    if (QWidget* statistics = findPluginWindow(QStringLiteral("fmMainForm")))
+      if (auto* recalc = statistics->findChild<QAction*>(QStringLiteral("RecalcStatistic"))) recalc->trigger();
+    status_->setText(QString::fromLocal8Bit(e.what()));
+    return;
+  }
 
-  proposedExchange_.clear();
+  for (FilledField* field : {&exchange_, &mainPrefix_, &dxccPrefix_}) field->filled.clear();
+  exchange_.line->clear();
+  mainPrefix_.line->clear();
+  dxccPrefix_.line->clear();
   callSign_->clear();
-  exchange_->clear();
   callSign_->setFocus();
-  refresh();
+  status_->setText(points < 0 ? tr("%1 logged: a repeat, not counted").arg(typed.callSign)
+                              : tr("%1 logged: %2").arg(typed.callSign, pointsText(points)));
+}
+
+void EntryWindow::showPluginWindow(bool areaWindow)
+{
+  try {
+    QWidget* window = areaWindow ? findPluginWindow(QStringLiteral("fmDomList")) : nullptr;
+    if (areaWindow && !window) window = openAreaWindow();
+    if (!areaWindow) window = findPluginWindow(QStringLiteral("fmMainForm"));
+    if (!window) throw WindowNotFound("The plug-in shows no statistics window");
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+  } catch (const std::exception& e) {
+    status_->setText(QString::fromLocal8Bit(e.what()));
+  }
 }
 
 void EntryWindow::closeEvent(QCloseEvent* event)

@@ -1,12 +1,14 @@
 #pragma once
-// The host's contact entry: as the operator types, it asks the plug-in what
-// the contact is worth and which area code the station should send; Enter
-// writes the contact into the log and counts it in the plug-in.
+// The host's contact entry: as the operator types, it fills the prefixes
+// from the prefix table, asks the plug-in what the contact is worth and which
+// area code the station should send; Enter counts the contact in the plug-in
+// and writes it into the log with the plug-in's answer.
 
 #include <QWidget>
 
 #include "host/HostRecord.h"
 #include "host/PluginLibrary.h"
+#include "host/PrefixTable.h"
 
 class QComboBox;
 class QFormLayout;
@@ -21,11 +23,8 @@ class EntryWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // The nine band texts the plug-in knows, in MHz.
-  static const QStringList& bands();
-
   EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession session,
-              const QString& pluginName);
+              const QString& pluginName, PrefixTable prefixes);
 
   // The contact as typed so far.
   ContactFields contact() const;
@@ -37,22 +36,34 @@ class EntryWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // A field the host fills in for the operator: replaced only while it is
+  // empty or still holds the host's own text, and not once the operator has
+  // edited it for the callsign being typed.
+  struct FilledField {
+    QLineEdit* line = nullptr;
+    QString filled;
+    bool edited = false;
+  };
+
   QLineEdit* addLine(QFormLayout* form, const QString& label, const QString& name);
+  void fill(FilledField& field, const QString& text);
+  void callSignChanged();
   void refresh();
   void logContact();
+  void showPluginWindow(bool areaWindow);
 
   const PluginApi& plugin_;
   LogDatabase& log_;
   HostSession session_;
-  QString proposedExchange_;  // what the exchange field was last filled with
+  PrefixTable prefixes_;
   bool refreshing_ = false;
 
   QLineEdit* callSign_ = nullptr;
   QComboBox* band_ = nullptr;
   QComboBox* mode_ = nullptr;
-  QLineEdit* exchange_ = nullptr;
-  QLineEdit* mainPrefix_ = nullptr;
-  QLineEdit* dxccPrefix_ = nullptr;
+  FilledField exchange_;
+  FilledField mainPrefix_;
+  FilledField dxccPrefix_;
   QLabel* points_ = nullptr;
   QLabel* status_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "host/LogDatabase.h"
 
@@ -34,8 +35,8 @@ HostOptions parseHostOptions(const QStringList& args)
   parser.addHelpOption();
   parser.addOptions({
       // Not --plugin: QApplication takes that option for itself.
-      {"library", "The plug-in library to load (default: libq9xcup.so in the build folder).",
-       "PATH", defaultPluginPath()},
+      {"library", "The plug-in library to load (default: libq9xcup.so in the folder above bin/).",
+       "PATH"},
       {"log", "The log database: an SQLite file (created when missing), or the database name "
               "for --db.", "NAME"},
       {"db", "Qt SQL driver of the log database (default QSQLITE), e.g. QPSQL.", "DRIVER", "QSQLITE"},
@@ -48,9 +49,16 @@ HostOptions parseHostOptions(const QStringList& args)
                      "the default connection, any other number the connection of that name.", "N", "0"},
       {"my-prefix", "Main prefix of your own station, e.g. UA3A.", "PREFIX"},
       {"caption", "Text that starts the statistics window's caption (default q9x-host).", "TEXT", "q9x-host"},
-      {"import", "Add the contacts of a CSV file (header: the log table's column names) to the "
-                 "log before anything else; all or nothing.", "FILE"},
-      {"report", "Recalculate the log in the plug-in, print its figures and exit."},
+      {"import", "Add the contacts of a CSV, ADIF or Cabrillo file to the log, each counted by "
+                 "the plug-in; all or nothing.", "FILE"},
+      {"prefixes", "The prefix table that gives main and DXCC prefix of a callsign (default: "
+                   "q9x-host-prefixes.txt beside the program).", "FILE"},
+      {"report", "Recalculate the log in the plug-in, print its figures, the repeats and exit."},
+      {"cabrillo", "Write the log as a Cabrillo 3.0 file with the plug-in's score and exit "
+                   "(needs --my-call).", "FILE"},
+      {"my-call", "Your callsign, for the Cabrillo file.", "CALL"},
+      {"sent-exchange", "The two fields you send, for the Cabrillo file (default \"599 -\").",
+       "TEXT", "599 -"},
       {"screenshot", "Save PNGs of the plug-in's windows into DIR and exit.", "DIR"},
   });
 
@@ -60,7 +68,9 @@ HostOptions parseHostOptions(const QStringList& args)
 
   HostOptions options;
   options.showHelp = parser.isSet("help");
-  options.helpText = parser.helpText();
+  // Without an application object the parser does not know the program's name.
+  options.helpText = parser.helpText().replace(QLatin1String("<executable_name>"),
+                                               QFileInfo(args.value(0, "q9x-host")).fileName());
   if (options.showHelp) return options;
 
   options.pluginPath = parser.value("library");
@@ -80,7 +90,17 @@ HostOptions parseHostOptions(const QStringList& args)
   options.myMainPrefix = parser.value("my-prefix");
   options.caption = parser.value("caption");
   options.importFile = parser.value("import");
+  options.prefixFile = parser.value("prefixes");
   options.screenshotDir = parser.value("screenshot");
+  options.cabrilloFile = parser.value("cabrillo");
+  options.myCall = parser.value("my-call").trimmed().toUpper();
+  options.sentExchange = parser.value("sent-exchange").simplified();
+  if (!options.cabrilloFile.isEmpty() && options.myCall.isEmpty())
+    throw UsageError("--cabrillo needs your callsign: --my-call CALL");
+  if (options.myCall.contains(' '))
+    throw UsageError("--my-call needs one callsign without blanks");
+  if (options.sentExchange.split(' ').size() != 2)
+    throw UsageError("--sent-exchange needs two fields, e.g. \"599 AB\"");
   options.report = parser.isSet("report");
   return options;
 }

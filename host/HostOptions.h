@@ -9,7 +9,7 @@
 namespace q9xhost {
 
 struct HostOptions {
-  QString pluginPath;   // the plug-in library to load
+  QString pluginPath;   // the plug-in library to load; empty: defaultPluginPath()
   QString driver;       // Qt SQL driver of the log database
   QString databaseName; // SQLite file, or the server's database name
   QString dbHost;
@@ -21,13 +21,17 @@ struct HostOptions {
   QString myMainPrefix;
   QString caption;
   QString importFile;
+  QString prefixFile;     // empty: the shipped one beside the executable
   QString screenshotDir;
+  QString cabrilloFile;
+  QString myCall;
+  QString sentExchange;
   bool report = false;
   bool showHelp = false;
   QString helpText;
 
-  // --report and --screenshot run without the entry window and exit.
-  bool headless() const { return report || !screenshotDir.isEmpty(); }
+  // --report, --cabrillo and --screenshot run without the entry window and exit.
+  bool headless() const { return report || !screenshotDir.isEmpty() || !cabrilloFile.isEmpty(); }
 };
 
 struct UsageError : std::runtime_error {
@@ -35,10 +39,11 @@ struct UsageError : std::runtime_error {
 };
 
 // The plug-in built beside the host: libq9xcup.so in the folder above the
-// executable's bin folder.
+// executable's bin folder. Needs the application object.
 QString defaultPluginPath();
 
-// args includes the program name first, as QCoreApplication::arguments().
+// args includes the program name first, as argv. Needs no application
+// object, so that --help and every mistake are answered without a display.
 // Throws UsageError with a message for the user.
 HostOptions parseHostOptions(const QStringList& args);
 

@@ -15,7 +15,7 @@ namespace {
 const char* const kLogColumns[] = {"QSODate",    "QSOTime",          "Frequency",
                                    "CallSign",   "DigiBand",         "QSOMode",
                                    "Continent",  "QSOReportRecived", "MainPrefix",
-                                   "DXCCPrefix"};
+                                   "DXCCPrefix", LogDatabase::kAnswerColumn};
 
 DatabaseError errorOf(const QString& what, const QSqlError& error)
 {
@@ -78,7 +78,18 @@ LogDatabase::LogDatabase(const DatabaseOptions& options, std::int32_t connection
   if (columns_.isEmpty()) {
     createTable();
     columns_ = columnsOf(db, table_);
+  } else if (column(kAnswerColumn).isEmpty()) {
+    addAnswerColumn();
+    columns_ = columnsOf(db, table_);
   }
+}
+
+// A log made by another program gets the answer column; where the table
+// cannot take it (no right to alter it) the host keeps no answers.
+void LogDatabase::addAnswerColumn()
+{
+  QSqlQuery query(database());
+  query.exec("ALTER TABLE " + table_ + " ADD COLUMN " + kAnswerColumn + " TEXT");
 }
 
 LogDatabase::~LogDatabase()
@@ -125,7 +136,7 @@ QSqlQuery LogDatabase::prepareInsert(const QStringList& columns) const
   return query;
 }
 
-void LogDatabase::addContact(const ContactFields& contact, const QDateTime& utc)
+void LogDatabase::addContact(const ContactFields& contact, const QDateTime& utc, int answer)
 {
   const std::pair<const char*, QString> values[] = {
       {"QSODate", utc.date().toString(Qt::ISODate)},
@@ -137,18 +148,53 @@ void LogDatabase::addContact(const ContactFields& contact, const QDateTime& utc)
       {"QSOReportRecived", contact.reportReceived},
       {"MainPrefix", contact.mainPrefix},
       {"DXCCPrefix", contact.dxccPrefix},
+      {kAnswerColumn, QString::number(answer)},
   };
+  QList<QPair<QString, QString>> row;
+  for (const auto& [name, value] : values) row.append({QString::fromLatin1(name), value});
+  addRow(row);
+}
+
+void LogDatabase::addRow(const QList<QPair<QString, QString>>& values)
+{
   QStringList columns;
   std::vector<QString> bound;
   for (const auto& [name, value] : values) {
-    QString column = this->column(QString::fromLatin1(name));
+    QString column = this->column(name);
     if (column.isEmpty()) continue;  // a log of another program may lack it
     columns << column;
     bound.push_back(value);
   }
   QSqlQuery insert = prepareInsert(columns);
   for (const QString& value : bound) insert.addBindValue(value);
-  if (!insert.exec()) throw errorOf("Cannot log " + contact.callSign, insert.lastError());
+  if (!insert.exec()) throw errorOf("Cannot log " + values.value(0).second, insert.lastError());
+}
+
+std::vector<LoggedContact> LogDatabase::contacts() const
+{
+  QSqlQuery query(database());
+  query.setForwardOnly(true);
+  QString order;
+  for (const QString& name : {QStringLiteral("QSODate"), QStringLiteral("QSOTime")})
+    if (!column(name).isEmpty()) order += (order.isEmpty() ? " ORDER BY " : ", ") + column(name);
+  if (!query.exec("SELECT * FROM " + table_ + order))
+    throw errorOf("Cannot read the log " + table_, query.lastError());
+  const QSqlRecord record = query.record();
+  auto indexOf = [&](const char* name) { return record.indexOf(column(QString::fromLatin1(name))); };
+  const int date = indexOf("QSODate"), time = indexOf("QSOTime"), frequency = indexOf("Frequency"),
+            call = indexOf("CallSign"), band = indexOf("DigiBand"), mode = indexOf("QSOMode"),
+            continent = indexOf("Continent"), report = indexOf("QSOReportRecived"),
+            main = indexOf("MainPrefix"), dxcc = indexOf("DXCCPrefix"), answer = indexOf(kAnswerColumn);
+  auto text = [&](int index) { return index < 0 ? QString() : query.value(index).toString(); };
+  std::vector<LoggedContact> contacts;
+  while (query.next()) {
+    LoggedContact contact{text(date), text(time), text(frequency),
+                          ContactFields{text(call), text(band), text(mode), text(continent), text(report),
+                                        text(main), text(dxcc)},
+                          text(answer)};
+    contacts.push_back(std::move(contact));
+  }
+  return contacts;
 }
 
 qint64 LogDatabase::rowCount() const

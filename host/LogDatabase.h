@@ -7,8 +7,11 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <QPair>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "host/HostRecord.h"
 
@@ -35,6 +38,15 @@ bool isPlainTableName(const QString& name);
 // connection, any other number the connection named by it in decimal.
 QString connectionName(std::int32_t connection);
 
+// A contact as the log keeps it; answer is empty where the host did not log it.
+struct LoggedContact {
+  QString date;
+  QString time;
+  QString frequency;
+  ContactFields fields;
+  QString answer;
+};
+
 class LogDatabase {
  public:
   // Opens the database and creates the log table with the contest's columns
@@ -55,13 +67,27 @@ class LogDatabase {
   QSqlQuery prepareInsert(const QStringList& columns) const;
 
   // Writes one contact, stamped with the given UTC time where the table keeps
-  // date and time.
-  void addContact(const ContactFields& contact, const QDateTime& utc);
+  // date and time, with what the plug-in answered for it.
+  void addContact(const ContactFields& contact, const QDateTime& utc, int answer);
+
+  // Writes one row of named columns; columns the table lacks are left out.
+  void addRow(const QList<QPair<QString, QString>>& values);
+
+  // Every contact of the log in the order it was made (date and time).
+  std::vector<LoggedContact> contacts() const;
+
+  // False for a log whose table could not take the answer column.
+  bool keepsAnswers() const { return !column(kAnswerColumn).isEmpty(); }
 
   qint64 rowCount() const;
 
+  // The column where the host keeps what _AddQSO answered for a contact:
+  // its points, or -1 for a repeat the plug-in refused.
+  static constexpr const char* kAnswerColumn = "QSOPoints";
+
  private:
   void createTable();
+  void addAnswerColumn();
 
   QString connectionName_;
   QString table_;

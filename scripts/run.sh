@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up and builds the project, then scores the sample log with the
-# reference host q9x-host; with a display it also opens the host's entry
-# window beside the plug-in's windows, on the same log.
+# Sets up and builds the plug-in and the reference host q9x-host (the tests
+# and the benchmark are built by scripts/test.sh), then scores the sample log
+# with q9x-host; with a display it also opens the host's entry window beside
+# the plug-in's windows, on the same log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh build
+Q9X_BUILD_TARGETS="q9xcup q9x-host" scripts/setup.sh build
 
 log=build/sample-log.sqlite
 rm -f "$log"

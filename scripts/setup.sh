@@ -20,4 +20,5 @@ fi
 build=${1:-build}
 shift || true
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+# Q9X_BUILD_TARGETS names the targets to build (default: all of them).
+cmake --build "$build" -j"$(nproc)" ${Q9X_BUILD_TARGETS:+--target $Q9X_BUILD_TARGETS}

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -32,7 +34,8 @@ class EntryWindowTest : public ::testing::Test {
     session_ = HostSession{0, "Log", "test", "UA3A"};
     const TPluginRecord rec = makeRecord(session_);
     ASSERT_NE(plugin_->api().Run(0, &rec), 0);
-    window_ = std::make_unique<EntryWindow>(plugin_->api(), *log_, session_, plugin_->name());
+    window_ = std::make_unique<EntryWindow>(plugin_->api(), *log_, session_, plugin_->name(),
+                                            PrefixTable::load(Q9X_PREFIX_FILE));
   }
 
   void TearDown() override
@@ -55,6 +58,18 @@ class EntryWindowTest : public ::testing::Test {
   }
 
   void pressEnter() { emit line("callSign")->returnPressed(); }
+
+  // Keys as the operator presses them, so the window sees edits as edits.
+  static void press(QWidget* widget, int key, const QString& text = {})
+  {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &event);
+  }
+  static void keys(QLineEdit* target, const QString& text)
+  {
+    for (QChar c : text) press(target, c.toUpper().unicode(), QString(c));
+  }
+  void click(const char* name) { window_->findChild<QAbstractButton*>(name)->click(); }
 
   QString totalQsos() { return readStatistics().grid.at(3).at(1); }
 
@@ -92,7 +107,7 @@ TEST_F(EntryWindowTest, EnterLogsTheContactAndARepeatIsLoggedButNotCounted)
   pressEnter();
   EXPECT_EQ(log_->rowCount(), 1);
   EXPECT_EQ(totalQsos(), "1");
-  EXPECT_TRUE(label("status").contains("1 points")) << label("status").toStdString();
+  EXPECT_EQ(label("status"), "R3AA logged: 1 point");
   EXPECT_EQ(line("callSign")->text(), "") << "ready for the next contact";
 
   type("R3AA", "7", "UA3A", "UA3A");
@@ -111,6 +126,66 @@ TEST_F(EntryWindowTest, EnterLogsTheContactAndARepeatIsLoggedButNotCounted)
   ASSERT_NE(plugin_->api().Run(0, &rec), 0);
   EXPECT_EQ(totalQsos(), "1");
   EXPECT_EQ(readStatistics().scoreLine, "Score: 1*(1+0)=1");
+}
+
+TEST_F(EntryWindowTest, ProposalStaysAwayOnceTheOperatorClearedIt)
+{
+  keys(line("callSign"), "R3AA");
+  ASSERT_EQ(line("exchange")->text(), "AB");
+  press(line("exchange"), Qt::Key_End);
+  press(line("exchange"), Qt::Key_Backspace);
+  press(line("exchange"), Qt::Key_Backspace);
+  keys(line("exchange"), "BE");
+  EXPECT_EQ(line("exchange")->text(), "BE");
+}
+
+TEST_F(EntryWindowTest, FillsThePrefixesFromTheCallsignInCapitals)
+{
+  keys(line("callSign"), "ua3bz");
+  EXPECT_EQ(line("callSign")->text(), "UA3BZ");
+  EXPECT_EQ(line("mainPrefix")->text(), "UA3B");
+  EXPECT_EQ(line("dxccPrefix")->text(), "UA3A");
+  EXPECT_EQ(line("exchange")->text(), "AD") << "the area file's code for UA3B";
+  EXPECT_EQ(label("points"), "5") << "only main prefix UA3A is inside the area";
+
+  line("mainPrefix")->clear();
+  keys(line("mainPrefix"), "ua3a");
+  EXPECT_EQ(line("mainPrefix")->text(), "UA3A");
+  EXPECT_EQ(label("points"), "1");
+}
+
+TEST_F(EntryWindowTest, RefusesAContactWithoutMode)
+{
+  combo("mode")->setCurrentText("");
+  type("R3AA", "7", "UA3A", "UA3A");
+  pressEnter();
+  EXPECT_EQ(log_->rowCount(), 0);
+  EXPECT_TRUE(label("status").startsWith("Choose a mode first")) << label("status").toStdString();
+}
+
+TEST_F(EntryWindowTest, StatusGoesWhenTheNextContactIsTyped)
+{
+  type("R3AA", "7", "UA3A", "UA3A");
+  pressEnter();
+  ASSERT_FALSE(label("status").isEmpty());
+  keys(line("callSign"), "R");
+  EXPECT_EQ(label("status"), "");
+}
+
+TEST_F(EntryWindowTest, BringsThePluginsWindowsBackFromMinimised)
+{
+  QWidget* statistics = findPluginWindow("fmMainForm");
+  ASSERT_NE(statistics, nullptr);
+  statistics->showMinimized();
+  click("showStatistics");
+  EXPECT_FALSE(statistics->isMinimized());
+
+  click("showAreaCodes");
+  QWidget* areas = findPluginWindow("fmDomList");
+  ASSERT_NE(areas, nullptr);
+  areas->showMinimized();
+  click("showAreaCodes");
+  EXPECT_TRUE(areas->isVisible() && !areas->isMinimized());
 }
 
 TEST_F(EntryWindowTest, EnterWithoutCallsignLogsNothing)

@@ -19,7 +19,9 @@ class HostProcess {
   // A file path inside the scratch folder.
   QString path(const QString& name) const;
 
-  HostRun run(const QStringList& arguments) const;
+  // environment: variables to set over the test's own; an empty value
+  // removes the variable.
+  HostRun run(const QStringList& arguments, const QStringList& environment = {}) const;
 
  private:
   QTemporaryDir dir_;
@@ -27,3 +29,7 @@ class HostProcess {
 
 // Rows of a log table, counted over a connection of the test's own.
 qint64 countRows(const QString& sqliteFile, const QString& table);
+
+// The text of a file; empty when it cannot be read.
+QString fileText(const QString& path);
+void writeFile(const QString& path, const QString& text);
