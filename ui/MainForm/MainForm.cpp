@@ -122,7 +122,12 @@ void TfmMainForm::buildPanel()
   QPalette scorePalette = Label1->palette();
   scorePalette.setColor(QPalette::WindowText, Qt::blue);
   Label1->setPalette(scorePalette);
-  Label1->move(8, 0);
+  // One line of text from 8, 0 to the panel's right edge, fixed once: sizing
+  // the label to every new score cost most of a contact's refresh, and the
+  // line is drawn in the same place either way.
+  Label1->setText(QStringLiteral("Score: 0*(0+0)=0"));
+  Label1->setGeometry(8, 0, 328 - 8, Label1->sizeHint().height());
+  Label1->clear();
 
   RecalcStatistic = new QAction(QStringLiteral("Recalc Statistic"), this);
   RecalcStatistic->setObjectName(QStringLiteral("RecalcStatistic"));
@@ -222,6 +227,8 @@ void TfmMainForm::LoadLog()
 
   const std::string myMainPrefix(readShort(current_.MyMainPrefix));
   std::size_t rows = 0;
+  // A row that fails part way leaves the fields it did not reach as they were.
+  scanRow_ = logRowOf(current_);
   try {
     rows = countLog(engine_, LogQuery, scanRow_, myMainPrefix);
   } catch (...) {
@@ -252,7 +259,6 @@ void TfmMainForm::ShowStatistic()
   setCell(4, 3, number(t.Rda));
   Label1->setText(QStringLiteral("Score: %1*(%2+%3)=%4")
                       .arg(number(t.Points), number(t.Area), number(t.Rda), number(t.score())));
-  Label1->adjustSize();
 }
 
 void TfmMainForm::ShowDXList(std::string_view band)
