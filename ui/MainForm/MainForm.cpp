@@ -126,7 +126,9 @@ void TfmMainForm::buildPanel()
   // the label to every new score cost most of a contact's refresh, and the
   // line is drawn in the same place either way.
   Label1->setText(QStringLiteral("Score: 0*(0+0)=0"));
-  Label1->setGeometry(8, 0, 328 - 8, Label1->sizeHint().height());
+  // A fixed size also spares the panel a layout request per new text.
+  Label1->setFixedSize(328 - 8, Label1->sizeHint().height());
+  Label1->move(8, 0);
   Label1->clear();
 
   RecalcStatistic = new QAction(QStringLiteral("Recalc Statistic"), this);
