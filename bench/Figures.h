@@ -12,6 +12,9 @@ struct Figures {
   double recalc = 0;
   double qtScan = 0;
   double sqliteScan = 0;
+  // The plug-in's log reading linked in, counting into an engine.
+  double qtPathCount = 0;
+  double nativePathCount = 0;
 
   // Memory after the Recalc compared with before it, bytes.
   std::size_t heapHeld = 0;

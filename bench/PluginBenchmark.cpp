@@ -6,6 +6,7 @@
 
 #include "bench/BareScans.h"
 #include "bench/HostRecords.h"
+#include "bench/LogReadingScans.h"
 #include "bench/Median.h"
 #include "bench/ProcessMemory.h"
 #include "bench/SqliteLog.h"
@@ -75,16 +76,22 @@ void PluginBenchmark::measureRecalc(Figures& f, const std::string& table)
   f.peakResident = residentPeak() - residentBefore;
 
   // The three kinds take turns, so a slow spell of the machine hits each.
-  std::vector<double> qtScans, sqliteScans;
+  std::vector<double> qtScans, sqliteScans, qtPathCounts, nativePathCounts;
   for (std::size_t run = 0; run < plan_.scanRuns; ++run) {
     if (run > 0) recalcs.push_back(secondsOf([&] { recalc(table, f.size); }));
     qtScans.push_back(secondsOf([&] { require(scanWithQtSql(table) == f.size, "Qt SQL scan rows"); }));
     sqliteScans.push_back(secondsOf(
         [&] { require(scanWithSqlite(databasePath_, table) == f.size, "SQLite scan rows"); }));
+    qtPathCounts.push_back(
+        secondsOf([&] { require(countThroughQtSql(table) == f.size, "Qt SQL path rows"); }));
+    nativePathCounts.push_back(
+        secondsOf([&] { require(countThroughNativeHandle(table) == f.size, "native path rows"); }));
   }
   f.recalc = median(recalcs);
   f.qtScan = median(qtScans);
   f.sqliteScan = median(sqliteScans);
+  f.qtPathCount = median(qtPathCounts);
+  f.nativePathCount = median(nativePathCounts);
 }
 
 std::vector<const GeneratedContact*> PluginBenchmark::unlogged(std::size_t offset,

@@ -45,12 +45,13 @@ void printReport(std::FILE* out, const std::vector<Figures>& figures)
                  micros(f.grabNumber));
 
   std::fprintf(out, "\nRecalc of an N-row log, median seconds of processor time, beside the bare scans of the same statement\n\n");
-  std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) SQLite C scan | Recalc/(a) | Recalc/(b) | µs per row |\n");
-  std::fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|\n");
+  std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) SQLite C scan | Recalc/(a) | Recalc/(b) | µs per row | count, Qt SQL path | count, native path | native/(b) |\n");
+  std::fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const Figures& f : figures)
-    std::fprintf(out, "| %zu | %.4f | %.4f | %.4f | %.2f | %.2f | %.2f |\n", f.size, f.recalc,
-                 f.qtScan, f.sqliteScan, f.recalc / f.qtScan, f.recalc / f.sqliteScan,
-                 f.recalc * 1e6 / static_cast<double>(f.size));
+    std::fprintf(out, "| %zu | %.4f | %.4f | %.4f | %.2f | %.2f | %.2f | %.4f | %.4f | %.2f |\n", f.size,
+                 f.recalc, f.qtScan, f.sqliteScan, f.recalc / f.qtScan, f.recalc / f.sqliteScan,
+                 f.recalc * 1e6 / static_cast<double>(f.size), f.qtPathCount, f.nativePathCount,
+                 f.nativePathCount / f.sqliteScan);
 
   std::fprintf(out, "\nMemory held for the register, bytes per contact\n\n");
   std::fprintf(out, "| N | heap held | heap per contact | heap per contact since previous N | peak RSS growth per contact |\n");

@@ -5,25 +5,19 @@
 #include <QSqlRecord>
 #include <stdexcept>
 
+#include "platform/SqlErrorText.h"
+#include "platform/SqliteLogScan.h"
+
 namespace q9x {
 
-namespace {
-// The columns in the order the scan reads them, matching LogRow's members.
-constexpr std::array<const char*, 7> kColumns = {
-    "QSOReportRecived", "DXCCPrefix", "MainPrefix", "CallSign", "DigiBand", "QSOMode", "Continent"};
-
-std::runtime_error databaseError(const QSqlError& error, const QString& fallback)
-{
-  QString text = error.text().trimmed();
-  return std::runtime_error((text.isEmpty() ? fallback : text).toLocal8Bit().toStdString());
-}
-}  // namespace
-
-QtSqlLogQuery::QtSqlLogQuery(std::int32_t connection)
+QtSqlLogQuery::QtSqlLogQuery(std::int32_t connection, Reading reading)
     : connectionName_(connection == 0 ? QString::fromLatin1(QSqlDatabase::defaultConnection)
-                                      : QString::number(connection))
+                                      : QString::number(connection)),
+      reading_(reading)
 {
 }
+
+QtSqlLogQuery::~QtSqlLogQuery() = default;
 
 std::string QtSqlLogQuery::statementFor(const std::string& tableName)
 {
@@ -37,53 +31,55 @@ void QtSqlLogQuery::open(const std::string& tableName)
   if (!db.isValid())
     throw std::runtime_error(
         ("Database connection '" + connectionName_ + "' does not exist").toLocal8Bit().toStdString());
-  if (!db.isOpen())
-    throw databaseError(db.lastError(),
-                        "Database connection '" + connectionName_ + "' is not open");
+  if (!db.isOpen()) {
+    const QString fallback = "Database connection '" + connectionName_ + "' is not open";
+    throw sqlErrorText(db.lastError(), fallback.toLocal8Bit().constData());
+  }
 
+  const QString statement = QString::fromLocal8Bit(statementFor(tableName));
+  if (reading_ == Reading::Fastest) {
+    native_ = SqliteLogScan::of(db, connectionName_);
+    readsNatively_ = native_ != nullptr;
+    if (native_) {
+      native_->open(statement);
+      return;
+    }
+  }
   query_.emplace(db);
   query_->setForwardOnly(true);
-  if (!query_->exec(QString::fromLocal8Bit(statementFor(tableName))))
-    throw databaseError(query_->lastError(), "The log query failed");
-
-  const QSqlRecord record = query_->record();
-  for (std::size_t i = 0; i < kColumns.size(); ++i) {
-    columns_[i] = record.indexOf(QLatin1String(kColumns[i]));
-    if (columns_[i] < 0)
-      throw std::runtime_error(std::string("LogQuery: Field '") + kColumns[i] + "' not found");
-  }
+  if (!query_->exec(statement)) throw sqlErrorText(query_->lastError(), "The log query failed");
 }
 
 void QtSqlLogQuery::close()
 {
+  native_.reset();
   query_.reset();
+  columns_.reset();
+  readsNatively_ = false;
 }
 
-// Converts a column's value into the host's 8-bit text inside the row's own
-// buffer, so a long scan does not allocate a byte array per value.
+bool QtSqlLogQuery::isOpen() const { return native_ || (query_ && query_->isActive()); }
+
 void QtSqlLogQuery::readText(const QVariant& value, std::string& into)
 {
-  if (value.isNull()) {
+  if (value.isNull())
     into.clear();
-    return;
-  }
-  const QString text = value.toString();
-  into.resize(static_cast<std::size_t>(encoder_.requiredSpace(text.size())));
-  char* end = encoder_.appendToBuffer(into.data(), text);
-  into.resize(static_cast<std::size_t>(end - into.data()));
+  else
+    local_.assign(value.toString(), into);
 }
 
 bool QtSqlLogQuery::next(LogRow& row)
 {
+  if (native_) return native_->next(row);
   if (!isOpen()) return false;
   if (!query_->next()) {
-    if (query_->lastError().isValid())
-      throw databaseError(query_->lastError(), "Reading the log failed");
+    if (query_->lastError().isValid()) throw sqlErrorText(query_->lastError(), "Reading the log failed");
     return false;
   }
-  std::string* fields[] = {&row.QSOReportRecived, &row.DXCCPrefix, &row.MainPrefix, &row.CallSign,
-                           &row.DigiBand,         &row.QSOMode,    &row.Continent};
-  for (std::size_t i = 0; i < kColumns.size(); ++i) readText(query_->value(columns_[i]), *fields[i]);
+  if (!columns_) columns_.emplace(query_->record());
+  for (std::size_t i = 0; i < columns_->readable(); ++i)
+    readText(query_->value(columns_->position(i)), LogColumns::field(row, i));
+  if (columns_->readable() < LogColumns::kCount) columns_->throwMissing();
   return true;
 }
 

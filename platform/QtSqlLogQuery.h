@@ -2,30 +2,42 @@
 // The log query over the host's Qt SQL connection. Connection 0 is the host's
 // default connection; any other number names the connection of that decimal
 // name. The query streams forward only and reads every column as text.
+// An SQLite log is read through the connection's own native handle when that
+// is safe, with the same rows, texts and errors as through Qt SQL.
 
 #include <QSqlQuery>
-#include <QStringEncoder>
-#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "engine/LogScan.h"
+#include "platform/LocalText.h"
+#include "platform/LogColumns.h"
 
 namespace q9x {
 
+class SqliteLogScan;
+
 class QtSqlLogQuery final : public LogSource {
  public:
-  explicit QtSqlLogQuery(std::int32_t connection);
+  enum class Reading { Fastest, QtSqlOnly };
 
-  // Runs "Select * from <table> order by CallSign" and finds the columns.
-  // Throws std::runtime_error with the database's text, or with
-  // "LogQuery: Field 'NAME' not found" for a missing column.
+  explicit QtSqlLogQuery(std::int32_t connection, Reading reading = Reading::Fastest);
+  ~QtSqlLogQuery() override;
+
+  // Runs "Select * from <table> order by CallSign". Throws std::runtime_error
+  // with the database's text. The columns are found when the first row is
+  // read: next() throws "LogQuery: Field 'NAME' not found" for a missing one,
+  // after reading the fields before it.
   void open(const std::string& tableName);
   void close();
-  bool isOpen() const { return query_ && query_->isActive(); }
+  bool isOpen() const;
 
   bool next(LogRow& row) override;
+
+  // Whether the query last opened reads the connection's native handle.
+  bool readsNatively() const { return readsNatively_; }
 
   static std::string statementFor(const std::string& tableName);
 
@@ -33,12 +45,14 @@ class QtSqlLogQuery final : public LogSource {
   void readText(const QVariant& value, std::string& into);
 
   QString connectionName_;
+  Reading reading_;
   // Empty while closed: a default-constructed QSqlQuery would quietly hold on
   // to the host's default connection.
   std::optional<QSqlQuery> query_;
-  std::array<int, 7> columns_{};
-  // The local 8-bit encoding, as QString::toLocal8Bit uses it.
-  QStringEncoder encoder_{QStringConverter::System, QStringConverter::Flag::Stateless};
+  std::unique_ptr<SqliteLogScan> native_;
+  bool readsNatively_ = false;
+  std::optional<LogColumns> columns_;
+  LocalText local_;
 };
 
 }  // namespace q9x

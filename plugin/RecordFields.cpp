@@ -11,6 +11,14 @@ Contact contactOf(const TPluginRecord& r)
                  readShort(r.MyMainPrefix)};
 }
 
+LogRow logRowOf(const TPluginRecord& r)
+{
+  return LogRow{std::string(readShort(r.QSOReportRecived)), std::string(readShort(r.DXCCPrefix)),
+                std::string(readShort(r.MainPrefix)),       std::string(readShort(r.CallSign)),
+                std::string(readShort(r.DigiBand)),         std::string(readShort(r.QSOMode)),
+                std::string(readShort(r.Continent))};
+}
+
 void storeLogRow(TPluginRecord& r, const LogRow& row)
 {
   writeShort(r.QSOReportRecived, row.QSOReportRecived);

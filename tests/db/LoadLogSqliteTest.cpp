@@ -197,6 +197,26 @@ TEST_F(SqliteLog, MissingColumnIsNamed)
   EXPECT_TRUE(host.recalcEnabled());
 }
 
+// The columns are looked up at the first row: an empty table needs none of
+// them, and a row stops at the missing one with the fields before it read.
+TEST_F(SqliteLog, MissingColumnMattersOnlyOnceARowIsRead)
+{
+  QSqlDatabase db = database();
+  execute(db, "create table Log (QSOReportRecived text, DXCCPrefix text, MainPrefix text, CallSign text)");
+  host.open(0, "Log", "7");
+  EXPECT_TRUE(host.errors.isEmpty()) << host.errors.join('\n').toStdString();
+  EXPECT_EQ(host.cell(3, 1), "0");
+  EXPECT_EQ(host.cell(3, 4), "0");
+
+  execute(db, "insert into Log values ('599 AB', 'UA3A', 'RA3C', 'R1AA')");
+  writeShort(host.current.QSOMode, "FT8");
+  host.recalc();
+  EXPECT_EQ(host.errors, QStringList{"LogQuery: Field 'DigiBand' not found"});
+  EXPECT_EQ(field(host.current.QSOReportRecived), "599 AB");
+  EXPECT_EQ(field(host.current.CallSign), "R1AA");
+  EXPECT_EQ(field(host.current.QSOMode), "FT8");
+}
+
 TEST_F(SqliteLog, MissingTableGivesTheDatabasesText)
 {
   QSqlDatabase db = database();

@@ -107,6 +107,8 @@ TEST(HostReport, PluginErrorGivesNonZeroStatusAndItsText)
     ASSERT_TRUE(db.open());
     QSqlQuery(db).exec("CREATE TABLE NoContinent (CallSign TEXT, DigiBand TEXT, QSOMode TEXT, "
                        "QSOReportRecived TEXT, MainPrefix TEXT, DXCCPrefix TEXT)");
+    // The columns are looked up at the first row: the table needs one.
+    QSqlQuery(db).exec("INSERT INTO NoContinent VALUES ('R1AA', '7', 'RTTY', '599 AB', 'UA3A', 'UA3A')");
   }
   QSqlDatabase::removeDatabase("setup");
 

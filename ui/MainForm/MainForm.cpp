@@ -125,7 +125,14 @@ void TfmMainForm::buildPanel()
   QPalette scorePalette = Label1->palette();
   scorePalette.setColor(QPalette::WindowText, Qt::blue);
   Label1->setPalette(scorePalette);
+  // One line of text from 8, 0 to the panel's right edge, fixed once: sizing
+  // the label to every new score cost most of a contact's refresh, and the
+  // line is drawn in the same place either way.
+  Label1->setText(QStringLiteral("Score: 0*(0+0)=0"));
+  // A fixed size also spares the panel a layout request per new text.
+  Label1->setFixedSize(328 - 8, Label1->sizeHint().height());
   Label1->move(8, 0);
+  Label1->clear();
 
   RecalcStatistic = new QAction(QStringLiteral("Recalc Statistic"), this);
   RecalcStatistic->setObjectName(QStringLiteral("RecalcStatistic"));
@@ -244,6 +251,8 @@ bool TfmMainForm::LoadLog()
 
   const std::string myMainPrefix(readShort(current_.MyMainPrefix));
   std::size_t rows = 0;
+  // A row that fails part way leaves the fields it did not reach as they were.
+  scanRow_ = logRowOf(current_);
   try {
     rows = countLog(engine_, LogQuery, scanRow_, myMainPrefix);
   } catch (...) {
@@ -275,7 +284,6 @@ void TfmMainForm::ShowStatistic()
   setCell(4, 3, number(t.Rda));
   Label1->setText(QStringLiteral("Score: %1*(%2+%3)=%4")
                       .arg(number(t.Points), number(t.Area), number(t.Rda), number(t.score())));
-  Label1->adjustSize();
 }
 
 void TfmMainForm::ShowDXList(std::string_view band)

@@ -1,0 +1,168 @@
+// An SQLite log read through the connection's native handle gives exactly
+// what reading it through Qt SQL gives: figures, register, errors and the
+// record's fields after the scan, and no statement left open.
+
+#include <gtest/gtest.h>
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "LogDatabase.h"
+#include "engine/LogScan.h"
+#include "platform/QtSqlLogQuery.h"
+
+namespace q9x::test {
+namespace {
+
+struct ScanOutcome {
+  std::string error;
+  std::string figures;
+  std::string record;
+  bool native = false;
+};
+
+struct LogCase {
+  const char* name;
+  std::function<void(QSqlDatabase)> fill;
+  // Runs where pending events run after the query opens.
+  std::function<void()> events = [] {};
+};
+
+std::string describeRow(const LogRow& r)
+{
+  std::string out;
+  for (const std::string* f : {&r.QSOReportRecived, &r.DXCCPrefix, &r.MainPrefix, &r.CallSign,
+                               &r.DigiBand, &r.QSOMode, &r.Continent})
+    out += "[" + *f + "]";
+  return out;
+}
+
+void createTable(QSqlDatabase db, const std::vector<QString>& rows)
+{
+  execute(db, "create table Log (Id integer, CallSign, DigiBand, QSOMode, QSOReportRecived, "
+              "MainPrefix, DXCCPrefix, Continent, Remarks text)");
+  for (const QString& values : rows) execute(db, "insert into Log values (" + values + ")");
+}
+
+ScanOutcome scan(const QString& file, const LogCase& c, QtSqlLogQuery::Reading reading)
+{
+  ScanOutcome out;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(file);
+    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    c.fill(db);
+    ContestEngine engine;
+    QtSqlLogQuery query(0, reading);
+    LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
+    try {
+      query.open("Log");
+      c.events();
+      countLog(engine, query, row, "UA3A");
+    } catch (const std::exception& e) {
+      out.error = e.what();
+    }
+    out.native = query.readsNatively();
+    query.close();
+    out.figures = describeFigures(engine, true);
+    out.record = describeRow(row);
+    // A close the host tried while events ran has its own outcome.
+    if (db.isOpen() && !db.lastError().isValid()) {
+      db.close();  // refused while a statement is left open
+      EXPECT_FALSE(db.lastError().isValid()) << c.name << ": " << db.lastError().text().toStdString();
+    }
+  }
+  QSqlDatabase::removeDatabase(QString::fromLatin1(QSqlDatabase::defaultConnection));
+  return out;
+}
+
+const std::vector<LogCase>& cases()
+{
+  static const std::vector<LogCase> all = {
+      {"ordinary", [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(600)); }},
+      {"junk column types",
+       [](QSqlDatabase db) {
+         createTable(db, {"1, 'R1AA', 7, 'RTTY', 599, 'UA3A', 'UA3A', 'EU', ''",
+                          "2, 'R1AB', 3.5, 'RTTY', '599 AB', 'UA3A', 'UA3A', 1.0, x''",
+                          "3, x'5231414378', '7', x'525454ff59', x'35393920434c', 2.5e300, -0.0, 0.1, 1",
+                          "4, 12345678901234567, 7.0, 1e-7, -9223372036854775808, 'RA3C', 3, x'c3a9', 1.5",
+                          "5, 'R1AD', '3.5', 'FT8', 599.25, NULL, 'UA3A', 'eu', x'00'"});
+       }},
+      {"nulls",
+       [](QSqlDatabase db) {
+         createTable(db, {"1, NULL, '7', 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', NULL",
+                          "2, 'R1AA', NULL, 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', NULL",
+                          "3, 'R1AB', '3.5', NULL, NULL, NULL, NULL, NULL, NULL"});
+       }},
+      {"long texts",
+       [](QSqlDatabase db) {
+         createTable(db, {"1, 'R1AA' || printf('%.300c', 'X'), '7', 'RTTY', printf('%.100000c', 'A'), "
+                          "'UA3A', 'UA3A', printf('%.254c', 'e') || 'ж', ''",
+                          "2, printf('%.200c', 'Ж'), '3.5', printf('%.1000c', 'я'), '599 AB', 'UA3A', "
+                          "'UA3A', 'EU', ''"});
+       }},
+      {"non-ASCII text",
+       [](QSqlDatabase db) {
+         createTable(db, {"1, 'УА3АБ', '7', 'RTTY', '599 МО', 'UA3A', 'UA3A', 'ев', ''",
+                          "2, 'R1😀', '3.5', 'RTTY', x'efbbbf35393920414243', 'UA3A', 'UA3A', 'EU', ''",
+                          "3, cast(x'c0af' as text), '7', cast(x'80' as text), cast(x'eda080' as text), "
+                          "cast(x'e282' as text), cast(x'f4908080' as text), 'a' || char(0) || 'b', ''",
+                          "4, 'R1AC', cast(x'e0808a' as text), 'RTTY', '599 ÀB', 'UA3A', 'UA3A', "
+                          "cast(x'fe' as text), ''"});
+       }},
+      {"missing column",
+       [](QSqlDatabase db) {
+         execute(db, "create table Log (CallSign, DigiBand, QSOMode, QSOReportRecived, DXCCPrefix, Continent)");
+         execute(db, "insert into Log values ('R1AB', '7', 'RTTY', '599 AB', 'UA3A', 'EU')");
+         execute(db, "insert into Log values ('R1AA', '7', 'RTTY', '599 AC', 'UA3A', 'EU')");
+       }},
+      {"empty table missing a column",
+       [](QSqlDatabase db) { execute(db, "create table Log (CallSign, DigiBand, QSOMode)"); }},
+      {"missing table", [](QSqlDatabase) {}},
+      {"error part way",
+       [](QSqlDatabase db) {
+         createLogTable(db, "Rows", weekendLog(40));
+         execute(db, "create index RowsByCall on Rows (CallSign)");
+         execute(db, "create view Log as select Id, CallSign, DigiBand, QSOMode, case when CallSign = "
+                     "'RV3DX' then abs(-9223372036854775808) else QSOReportRecived end as "
+                     "QSOReportRecived, MainPrefix, DXCCPrefix, Continent from Rows");
+       }},
+      {"error at the first row",
+       [](QSqlDatabase db) {
+         execute(db, "create view Log as select 'R1AA' as CallSign, abs(-9223372036854775808) as x");
+       }},
+      {"database closed while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); },
+       [] { QSqlDatabase::database().close(); }},
+      {"database reopened while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); },
+       [] {
+         QSqlDatabase db = QSqlDatabase::database();
+         db.close();
+         db.open();
+       }},
+  };
+  return all;
+}
+
+TEST(LogReadingPaths, NativeSqliteReadingMatchesQtSql)
+{
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  int file = 0;
+  for (const LogCase& c : cases()) {
+    SCOPED_TRACE(c.name);
+    const ScanOutcome qt = scan(dir.filePath(QString::number(++file)), c, QtSqlLogQuery::Reading::QtSqlOnly);
+    const ScanOutcome native = scan(dir.filePath(QString::number(++file)), c, QtSqlLogQuery::Reading::Fastest);
+    EXPECT_FALSE(qt.native);
+    EXPECT_TRUE(native.native);
+    EXPECT_EQ(native.error, qt.error);
+    EXPECT_EQ(native.figures, qt.figures);
+    EXPECT_EQ(native.record, qt.record);
+  }
+}
+
+}  // namespace
+}  // namespace q9x::test
