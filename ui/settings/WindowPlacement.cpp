@@ -129,22 +129,38 @@ void FrameKeeper::apply(QWidget& window, const QRect& frame)
   const QMargins current = frameMargins(window);
   place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current);
   wanted_ = Wanted{frame.topLeft(), isSizeable(window) ? std::optional<QSize>(frame.size()) : std::nullopt};
+  retries_ = kRetries;
 }
 
-void FrameKeeper::keepCurrent(const QWidget& window) { wanted_ = Wanted{window.pos(), std::nullopt}; }
+void FrameKeeper::keepCurrent(const QWidget& window)
+{
+  wanted_ = Wanted{window.pos(), std::nullopt};
+  retries_ = kRetries;
+}
 
 void FrameKeeper::observe(QWidget& window)
 {
   const QWindow* native = window.windowHandle();
-  if (!native || !native->isExposed() || !window.isVisible() || !inNormalState(window)) return;
+  const bool normal = inNormalState(window);
+  if (!normal && wanted_) retries_ = kRetries;  // the way back is the window manager's first
+  if (!native || !native->isExposed() || !window.isVisible() || !normal) return;
   const QMargins margins = native->frameMargins();
   if (margins.isNull()) return;
   normalMargins_ = margins;
   if (!wanted_) return;
-  // Once only: a window manager that insists on another place has the last word.
   const QRect frame(wanted_->position, wanted_->frameSize.value_or(window.size().grownBy(margins)));
-  wanted_.reset();
-  if (window.frameGeometry() != frame) place(window, frame, margins);
+  if (window.frameGeometry() == frame) {
+    // Seen where it belongs with its frame known: from now on the window
+    // itself tells where it is. A window manager that keeps moving it
+    // elsewhere has the last word after a few tries.
+    if (!window.testAttribute(Qt::WA_PendingMoveEvent)) wanted_.reset();
+    return;
+  }
+  if (retries_-- <= 0) {
+    wanted_.reset();
+    return;
+  }
+  place(window, frame, margins);
 }
 
 bool isSizeable(const QWidget& window) { return window.minimumSize() != window.maximumSize(); }

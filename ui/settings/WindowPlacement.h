@@ -71,7 +71,9 @@ class FrameKeeper {
   };
   QRect normalFrame(const QWidget& window) const;
 
+  static constexpr int kRetries = 3;
   std::optional<Wanted> wanted_;
+  int retries_ = 0;
   std::optional<QMargins> normalMargins_;
 };
 
