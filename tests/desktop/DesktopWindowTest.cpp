@@ -95,6 +95,7 @@ class Desktop : public StoreTest {
     writeShort(record_.MyMainPrefix, "UA3A");
     screen = QGuiApplication::primaryScreen()->size();
     pixelsPerInch = qtSettingsPlatform().pixelsPerInch();
+    availableAreas = qtSettingsPlatform().availableAreas();
   }
   ~Desktop() override { releaseMain(); }
 
