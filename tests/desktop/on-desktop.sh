@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a test program on a private X display (Xvfb, 1280 x 900) with the
+# Runs a program on a private X display (Xvfb, 1280 x 900 unless
+# Q9X_DESKTOP_SCREEN says otherwise) with the
 # openbox window manager, both started here on a free display number and
 # stopped when the program ends. Where no X server can be started, the program
 # runs offscreen on a screen of the same size, and says so.
@@ -38,7 +39,7 @@ if ! command -v Xvfb >/dev/null || ! command -v openbox >/dev/null; then
 fi
 
 # -displayfd picks a free display number and writes it once the server is up.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${Q9X_DESKTOP_SCREEN:-1280x900}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 if ! await "$work/display"; then
   cat "$work/xvfb.log" >&2
