@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QPixmap>
 #include <QTableWidget>
@@ -61,15 +64,32 @@ QWidget* openAreaWindow()
   return requireWindow(QStringLiteral("fmDomList"));
 }
 
+namespace {
+// On a desktop the picture is taken from the screen, so that it shows the
+// window manager's frame; offscreen there is only the window itself.
+void savePicture(QWidget* window, const QString& dir)
+{
+  const QString file = QDir(dir).filePath(window->objectName() + ".png");
+  QPixmap picture;
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 700) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const QRect frame = window->frameGeometry();
+    picture = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+  } else {
+    picture = window->grab();
+  }
+  if (!picture.save(file)) throw std::runtime_error(("Cannot write " + file).toStdString());
+}
+}  // namespace
+
 void saveScreenshots(const QString& dir)
 {
   if (!QDir().mkpath(dir)) throw std::runtime_error(("Cannot create the folder " + dir).toStdString());
-  QWidget* areaWindow = openAreaWindow();
-  QWidget* statistics = requireWindow(QStringLiteral("fmMainForm"));
-  for (QWidget* window : {statistics, areaWindow}) {
-    const QString file = QDir(dir).filePath(window->objectName() + ".png");
-    if (!window->grab().save(file)) throw std::runtime_error(("Cannot write " + file).toStdString());
-  }
+  // The statistics window first: the area window opens over it.
+  savePicture(requireWindow(QStringLiteral("fmMainForm")), dir);
+  savePicture(openAreaWindow(), dir);
 }
 
 }  // namespace q9xhost

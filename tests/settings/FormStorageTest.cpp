@@ -139,7 +139,12 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreRow{"NonNumericWordsKeepCurrentPlaceAndSize", {{"NormPos", "x,200,y,z"}}, false, {100, 200, 331, 145}},
         RestoreRow{"EmptyScreenSizeValueFallsBack", {{"NormPos(1024x768)", ""}, {"NormPos", "500,500,900,800"}},
                    false, {500, 500, 400, 300}},
-        RestoreRow{"UpsideDownRectangleIgnored", {{"NormPos", "300,500,700,200"}}, false, kDesigned}),
+        RestoreRow{"UpsideDownRectangleIgnored", {{"NormPos", "300,500,700,200"}}, false, kDesigned},
+        RestoreRow{"HugeSizeIsCutToTheScreen", {{"NormPos", "0,0,100000,100000"}}, false, {0, 0, 1024, 768}},
+        RestoreRow{"IntLimitsAreCutToTheScreen", {{"NormPos", "-2147483648,-2147483648,2147483647,2147483647"}},
+                   false, {0, 0, 1024, 768}},
+        RestoreRow{"NumbersBeyondIntSaturate", {{"NormPos", "300,200,99999999999,500"}}, false, {300, 200, 1024, 300}},
+        RestoreRow{"OffEveryScreenComesBack", {{"NormPos", "-5000,9000,-4600,9300"}}, false, {0, 468, 400, 300}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct StateRow {

@@ -13,6 +13,7 @@ StoreTest::StoreTest()
   platform.hostProgramName = [this] { return hostName; };
   platform.screenSize = [this] { return screen; };
   platform.pixelsPerInch = [this] { return pixelsPerInch; };
+  platform.availableAreas = [this] { return availableAreas; };
   previousPlatform_ = setSettingsPlatform(platform);
   previousSink_ = setErrorSink([this](const QString& text) { errors << text; });
 }

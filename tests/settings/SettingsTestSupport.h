@@ -2,6 +2,8 @@
 // A settings store of the test's own: XDG_CONFIG_HOME in a temporary folder,
 // a host program name and a screen the test chooses, errors collected.
 
+#include <QList>
+#include <QRect>
 #include <QSettings>
 #include <QSize>
 #include <QString>
@@ -31,6 +33,7 @@ class StoreTest : public ::testing::Test {
   QTemporaryDir configHome;
   QString hostName = QStringLiteral("TestHost");
   QSize screen{1024, 768};
+  QList<QRect> availableAreas{QRect(0, 0, 1024, 768)};
   int pixelsPerInch = 96;
   QStringList errors;
 

@@ -16,6 +16,7 @@
 #include "ui/MainForm/MainForm.h"
 #include "ui/domlist/AreaItemPainter.h"
 #include "ui/domlist/AreaListItem.h"
+#include "ui/domlist/BandButtonLook.h"
 
 namespace q9x {
 
@@ -146,6 +147,7 @@ void TfmDomList::buildBandButtons()
     bandButtons_->addButton(button, tag);
   }
   bandButtons_->button(4)->setChecked(true);
+  styleBandButtons(*Panel2);
   connect(bandButtons_, &QButtonGroup::idClicked, this,
           [this](int tag) { reportErrors([this, tag] { RzBitBtn1Click(tag); }); });
 }

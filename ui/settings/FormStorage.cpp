@@ -49,6 +49,19 @@ class TFormStorage::WindowHooks final : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override
   {
+    switch (event->type()) {
+      case QEvent::Show:
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::WindowStateChange:
+      case QEvent::UpdateRequest:
+      case QEvent::Paint:
+        // The window manager tells a window's frame only after it is mapped.
+        if (storage_.window_) storage_.frame_.observe(*storage_.window_);
+        break;
+      default:
+        break;
+    }
     if (event->type() == QEvent::Show && !event->spontaneous()) {
       reportErrors([this] { storage_.LoadWindowSettings(); });
       return false;  // the window's own show handling follows
@@ -130,7 +143,7 @@ void TFormStorage::restorePlacement(SettingsStore& store, const SettingsPlatform
 
 void TFormStorage::restorePosition(SettingsStore& store, const SettingsPlatform& platform)
 {
-  const QRect current = currentPlacement(*window_).normalFrame;
+  const QRect current = frame_.placement(*window_).normalFrame;
   // Qt has no placement flags and places minimised and maximised windows
   // itself; these values are read so that a damaged one is still reported,
   // and a stored MinMaxPos still counts as a stored position.
@@ -138,10 +151,10 @@ void TFormStorage::restorePosition(SettingsStore& store, const SettingsPlatform&
   const QString suffix = screenSuffix(platform.screenSize());
   bool found = !readForScreen(store, kMinMaxPos, suffix).isEmpty();
 
-  int left = current.left();
-  int top = current.top();
-  int right = left + current.width();
-  int bottom = top + current.height();
+  // Stored numbers may lie anywhere in int's range: edges and sizes are
+  // worked out wider than that.
+  FrameEdges e{current.left(), current.top(), qint64(current.left()) + current.width(),
+               qint64(current.top()) + current.height()};
   const QString normal = readForScreen(store, kNormPos, suffix);
   if (!normal.isEmpty()) {
     found = true;
@@ -149,22 +162,29 @@ void TFormStorage::restorePosition(SettingsStore& store, const SettingsPlatform&
     // the stored place, rather than stretching the window back to where it
     // stands now.
     const auto words = textToFour(normal);
-    left = words[0].value_or(left);
-    top = words[1].value_or(top);
-    right = words[2].value_or(left + current.width());
-    bottom = words[3].value_or(top + current.height());
+    e.left = words[0].value_or(current.left());
+    e.top = words[1].value_or(current.top());
+    e.right = words[2] ? *words[2] : e.left + current.width();
+    e.bottom = words[3] ? *words[3] : e.top + current.height();
   }
   // Positions taken at another pixel density would land elsewhere.
   const int pixelsPerInch = platform.pixelsPerInch();
   if (readInt(store, kPixelsPerInch, pixelsPerInch) != pixelsPerInch) found = false;
-  if (!found) return;
+  if (!found) {
+    frame_.keepCurrent(*window_);
+    return;
+  }
 
   if (!isSizeable(*window_)) {
-    right = left + current.width();
-    bottom = top + current.height();
+    e.right = e.left + current.width();
+    e.bottom = e.top + current.height();
   }
-  // An empty rectangle would leave a window nobody can see or grab.
-  if (right > left && bottom > top) applyNormalFrame(*window_, QRect(left, top, right - left, bottom - top));
+  // An empty rectangle would leave a window nobody can see or grab; one
+  // stored on other screens must still be reachable on these.
+  if (e.right > e.left && e.bottom > e.top)
+    frame_.apply(*window_, reachableFrame(e, platform.availableAreas()));
+  else
+    frame_.keepCurrent(*window_);
 }
 
 bool TFormStorage::restoreState(SettingsStore& store)
@@ -209,7 +229,7 @@ void TFormStorage::SaveWindowSettings()
 
 void TFormStorage::writePlacement(SettingsStore& store, const SettingsPlatform& platform)
 {
-  const WindowPlacement p = currentPlacement(*window_);
+  const WindowPlacement p = frame_.placement(*window_);
   const QString suffix = screenSuffix(platform.screenSize());
   const QRect& n = p.normalFrame;
   const QString minMax = fourToText({p.minPosition.x(), p.minPosition.y(), p.maxPosition.x(), p.maxPosition.y()});

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "ui/settings/WindowPlacement.h"
+
 namespace q9x {
 
 class SettingsStore;
@@ -77,6 +79,7 @@ class TFormStorage {
   unsigned options_ = fpPosition;
   int version_ = 0;
   QPointer<QWidget> window_;
+  FrameKeeper frame_;
   QString section_;
   std::unique_ptr<WindowHooks> hooks_;
   bool loaded_ = false;

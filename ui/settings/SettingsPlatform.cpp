@@ -22,6 +22,13 @@ int primaryScreenPixelsPerInch()
   return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
 }
 
+QList<QRect> screenAvailableAreas()
+{
+  QList<QRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) areas.append(screen->availableGeometry());
+  return areas;
+}
+
 SettingsPlatform& current()
 {
   static SettingsPlatform platform = qtSettingsPlatform();
@@ -32,7 +39,8 @@ SettingsPlatform& current()
 
 SettingsPlatform qtSettingsPlatform()
 {
-  return {&hostProgramName, &primaryScreenSize, &primaryScreenPixelsPerInch, &openQSettingsStore};
+  return {&hostProgramName, &primaryScreenSize, &primaryScreenPixelsPerInch, &screenAvailableAreas,
+          &openQSettingsStore};
 }
 
 const SettingsPlatform& settingsPlatform() { return current(); }

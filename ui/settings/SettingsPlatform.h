@@ -3,6 +3,8 @@
 // use, the screen they are saved on, and the store itself. The process keeps
 // one; tests replace parts of it to play other hosts and screens.
 
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -19,6 +21,8 @@ struct SettingsPlatform {
   std::function<QSize()> screenSize;
   // The primary screen's logical pixels per inch.
   std::function<int()> pixelsPerInch;
+  // The part of each screen that windows may take (without panels and docks).
+  std::function<QList<QRect>()> availableAreas;
   // Opens the store at a key path for one section.
   std::function<std::unique_ptr<SettingsStore>(const QString& keyPath, const QString& section)> openStore;
 };

@@ -2,26 +2,40 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 namespace q9x {
 
-int textToInt(const QString& text, int fallback)
+namespace {
+
+// Only a sign and digits, with blanks around them.
+bool isDecimal(QStringView text)
+{
+  text = text.trimmed();
+  if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) text = text.mid(1);
+  return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+std::optional<int> saturatedInt(const QString& text)
 {
   bool ok = false;
-  const int value = text.toInt(&ok, 10);
-  return ok ? value : fallback;
+  const qlonglong value = text.toLongLong(&ok, 10);
+  if (ok) return static_cast<int>(std::clamp<qlonglong>(value, INT_MIN, INT_MAX));
+  if (!isDecimal(text)) return std::nullopt;
+  return text.trimmed().startsWith(QLatin1Char('-')) ? INT_MIN : INT_MAX;
 }
+
+}  // namespace
+
+int textToInt(const QString& text, int fallback) { return saturatedInt(text).value_or(fallback); }
 
 std::array<std::optional<int>, 4> textToFour(const QString& text)
 {
   static const QRegularExpression separators(QStringLiteral("[, ]+"));
   const QStringList words = text.split(separators, Qt::SkipEmptyParts);
   std::array<std::optional<int>, 4> values;
-  for (qsizetype i = 0; i < 4 && i < words.size(); ++i) {
-    bool ok = false;
-    const int value = words[i].toInt(&ok, 10);
-    if (ok) values[static_cast<std::size_t>(i)] = value;
-  }
+  for (qsizetype i = 0; i < 4 && i < words.size(); ++i) values[static_cast<std::size_t>(i)] = saturatedInt(words[i]);
   return values;
 }
 

@@ -10,11 +10,13 @@
 
 namespace q9x {
 
-// The decimal number the text holds, or fallback when it holds none.
+// The decimal number the text holds, or fallback when it holds none. A number
+// beyond the range of int reads as the nearest int.
 int textToInt(const QString& text, int fallback);
 
 // Words 1 to 4 of text as numbers, separated by commas or blanks (runs of
 // separators count as one); nothing for a missing or non-numeric word.
+// Numbers beyond the range of int read as the nearest int.
 std::array<std::optional<int>, 4> textToFour(const QString& text);
 
 // "a,b,c,d".
