@@ -56,8 +56,11 @@ for line in "${fuzzers[@]}"; do
     grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units|Done [0-9]+ runs)' "$build/$name.log" || true
   fi
 done
+passed=$(( ${#fuzzers[@]} - ${#failed[@]} ))
 if [ ${#failed[@]} -gt 0 ]; then
   echo "fuzz.sh: findings in ${failed[*]} (inputs in $build/findings/)" >&2
+  echo "fuzz: $passed passed, ${#failed[@]} failed"
   exit 1
 fi
-echo "fuzz.sh: ${#fuzzers[@]} targets ran ${seconds}s each without a finding"
+echo "fuzz.sh: every target ran ${seconds}s without a finding"
+echo "fuzz: $passed passed, 0 failed"
