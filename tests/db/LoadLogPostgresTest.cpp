@@ -137,6 +137,8 @@ TEST_F(PostgresLog, ErrorsCarryTheServersText)
 
   execute(server, "create temporary table Partial (CallSign text, DigiBand text, QSOMode text, "
                   "QSOReportRecived text, MainPrefix text, DXCCPrefix text)");
+  // A missing column matters once a row is read.
+  execute(server, "insert into Partial values ('UA3AA', '7', 'CW', '599 AB', 'UA3', 'UA3A')");
   serverHost.errors.clear();
   writeShort(serverHost.current.TableName, "Partial");
   serverHost.recalc();
