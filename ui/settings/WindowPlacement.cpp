@@ -143,17 +143,30 @@ void FrameKeeper::observe(QWidget& window)
   const QWindow* native = window.windowHandle();
   const bool normal = inNormalState(window);
   if (!normal && wanted_) retries_ = kRetries;  // the way back is the window manager's first
+  if (!normal && native && !native->frameMargins().isNull()) {
+    otherStateMargins_ = native->frameMargins();
+    staleChecks_ = kStaleChecks;
+  }
   if (!native || !native->isExposed() || !window.isVisible() || !normal) return;
   const QMargins margins = native->frameMargins();
   if (margins.isNull()) return;
-  normalMargins_ = margins;
+  // Back from maximised, the frame Qt reports may be the maximised one until
+  // the window manager tells the normal one: a place reached by it is not
+  // final, or the window would stay too large once the real frame is known.
+  // Frames that are alike in both states end the wait after a few looks.
+  const bool maybeStale =
+      otherStateMargins_ && margins == *otherStateMargins_ && normalMargins_ != margins && staleChecks_-- > 0;
+  if (!maybeStale) {
+    otherStateMargins_.reset();
+    normalMargins_ = margins;
+  }
   if (!wanted_) return;
   const QRect frame(wanted_->position, wanted_->frameSize.value_or(window.size().grownBy(margins)));
   if (window.frameGeometry() == frame) {
     // Seen where it belongs with its frame known: from now on the window
     // itself tells where it is. A window manager that keeps moving it
     // elsewhere has the last word after a few tries.
-    if (!window.testAttribute(Qt::WA_PendingMoveEvent)) wanted_.reset();
+    if (!maybeStale && !window.testAttribute(Qt::WA_PendingMoveEvent)) wanted_.reset();
     return;
   }
   if (retries_-- <= 0) {

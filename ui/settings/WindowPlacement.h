@@ -72,9 +72,14 @@ class FrameKeeper {
   QRect normalFrame(const QWidget& window) const;
 
   static constexpr int kRetries = 3;
+  static constexpr int kStaleChecks = 8;
   std::optional<Wanted> wanted_;
   int retries_ = 0;
   std::optional<QMargins> normalMargins_;
+  // The frame seen while maximised or minimised, and how many more looks in
+  // the normal state may take it for a stale one.
+  std::optional<QMargins> otherStateMargins_;
+  int staleChecks_ = 0;
 };
 
 // A window whose size is fixed takes only a position.
