@@ -14,15 +14,7 @@ build=${Q9X_FUZZ_BUILD:-build-fuzz}
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev
           libbenchmark-dev libsqlite3-dev fonts-dejavu-core)
 packages+=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q "${missing[@]}"
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 # Qt is built with g++: clang links against the same libstdc++.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

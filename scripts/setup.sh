@@ -10,15 +10,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-ps
 # A private X server and window manager for the desktop tests, and a way to
 # press the window manager's keys there.
 packages+=(xvfb openbox xdotool)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q "${missing[@]}"
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 build=${1:-build}
 shift || true

@@ -10,12 +10,10 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +23,7 @@
 #include <string>
 
 #include "plugin/q9xcup.h"
+#include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
 
 namespace {
@@ -34,24 +33,8 @@ using q9xtest::settle;
 using q9xtest::topLevel;
 namespace fs = std::filesystem;
 
-QStringList& shownErrors()
-{
-  static QStringList errors;
-  return errors;
-}
-
-class ErrorBoxCloser : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override
-  {
-    if (event->type() == QEvent::Show)
-      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-        shownErrors() << box->text();
-        QTimer::singleShot(0, box, &QMessageBox::accept);
-      }
-    return false;
-  }
-};
+using q9xtest::ErrorBoxCloser;
+using q9xtest::shownErrors;
 
 fs::path areaFile()
 {

@@ -4,17 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstring>
 #include <string>
 
 #include "engine/AreaTable.h"
 #include "plugin/q9xcup.h"
+#include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
 
 namespace {
@@ -22,25 +21,8 @@ namespace {
 using q9xtest::plugin;
 using q9xtest::settle;
 
-// Error boxes the plug-in showed; each is closed as soon as it appears.
-QStringList& shownErrors()
-{
-  static QStringList errors;
-  return errors;
-}
-
-class ErrorBoxCloser : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override
-  {
-    if (event->type() == QEvent::Show)
-      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-        shownErrors() << box->text();
-        QTimer::singleShot(0, box, &QMessageBox::accept);
-      }
-    return false;
-  }
-};
+using q9xtest::ErrorBoxCloser;
+using q9xtest::shownErrors;
 
 void setShort(TShortString& field, const std::string& text)
 {

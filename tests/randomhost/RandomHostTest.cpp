@@ -9,13 +9,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -27,29 +25,11 @@
 
 #include "plugin/q9xcup.h"
 #include "tests/randomhost/ContestModel.h"
+#include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
 
 namespace q9xtest {
 namespace {
-
-QStringList& shownErrors()
-{
-  static QStringList errors;
-  return errors;
-}
-
-class ErrorBoxCloser : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override
-  {
-    if (event->type() == QEvent::Show)
-      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-        shownErrors() << box->text();
-        QTimer::singleShot(0, box, &QMessageBox::accept);
-      }
-    return false;
-  }
-};
 
 unsigned long long setting(const char* name, unsigned long long fallback)
 {
