@@ -8,12 +8,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -33,7 +32,6 @@ using q9xtest::settle;
 using q9xtest::topLevel;
 namespace fs = std::filesystem;
 
-using q9xtest::ErrorBoxCloser;
 using q9xtest::shownErrors;
 
 fs::path areaFile()
@@ -188,15 +186,3 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ErrorBoxCloser closer;
-  app.installEventFilter(&closer);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <cstring>
 #include <string>
 
@@ -21,7 +20,6 @@ namespace {
 using q9xtest::plugin;
 using q9xtest::settle;
 
-using q9xtest::ErrorBoxCloser;
 using q9xtest::shownErrors;
 
 void setShort(TShortString& field, const std::string& text)
@@ -226,15 +224,3 @@ TEST_F(HostBoundary, FailuresReachTheUserNotTheHost)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ErrorBoxCloser closer;
-  app.installEventFilter(&closer);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -13,7 +13,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -336,15 +335,3 @@ TEST(RandomHost, EveryAnswerFollowsTheRules)
 
 }  // namespace
 }  // namespace q9xtest
-
-int main(int argc, char** argv)
-{
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  q9xtest::ErrorBoxCloser closer;
-  app.installEventFilter(&closer);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
