@@ -36,7 +36,10 @@ extern "C" {
 #define Q9X_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
 #endif
 
-typedef unsigned char TShortString[256];
+/* Bytes of a short string: the length byte and at most 255 bytes of text. */
+#define Q9X_SHORT_STRING_SIZE 256
+
+typedef unsigned char TShortString[Q9X_SHORT_STRING_SIZE];
 
 /* Identity of the plug-in, filled by _GetInfo into a host-owned buffer. */
 typedef struct TPluginInfo {
@@ -122,6 +125,16 @@ Q9X_API void Q9X_CALL _GrabNumber(const TPluginRecord* rec, unsigned char result
 /* Closes the plug-in: its windows and all counted figures are released once
  * control returns to the host's event loop. Never fails. */
 Q9X_API void Q9X_CALL _Release(void);
+
+/* The six functions as a host that loads the library at run time resolves
+ * them, by the names above (e.g. dlsym(library, "_GetInfo")). */
+typedef void(Q9X_CALL* q9x_get_info_fn)(TPluginInfo* info);
+typedef intptr_t(Q9X_CALL* q9x_run_fn)(intptr_t ignored, const TPluginRecord* rec);
+typedef int32_t(Q9X_CALL* q9x_get_score_fn)(const TPluginRecord* rec);
+typedef int32_t(Q9X_CALL* q9x_add_qso_fn)(const TPluginRecord* rec);
+typedef void(Q9X_CALL* q9x_grab_number_fn)(const TPluginRecord* rec,
+                                           unsigned char result[Q9X_SHORT_STRING_SIZE]);
+typedef void(Q9X_CALL* q9x_release_fn)(void);
 
 #ifdef __cplusplus
 }

@@ -1,4 +1,4 @@
-#include "host/ErrorBoxWatcher.h"
+#include "hostkit/ErrorBoxWatcher.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace q9xhost {
+namespace q9xkit {
 
 ErrorBoxWatcher::ErrorBoxWatcher() { QCoreApplication::instance()->installEventFilter(this); }
 
@@ -19,7 +19,7 @@ bool ErrorBoxWatcher::eventFilter(QObject* watched, QEvent* event)
 {
   if (event->type() == QEvent::Show) {
     if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-      errors_ << box->text();
+      texts_ << box->text();
       // Closed from the box's own event loop once it is running.
       QPointer<QMessageBox> shown(box);
       QTimer::singleShot(0, box, [shown] {
@@ -30,4 +30,4 @@ bool ErrorBoxWatcher::eventFilter(QObject* watched, QEvent* event)
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace q9xhost
+}  // namespace q9xkit
