@@ -14,10 +14,15 @@
 
 #include "host/Bands.h"
 #include "host/LogDatabase.h"
-#include "host/PluginWindows.h"
-#include "host/ShortText.h"
+#include "hostkit/PluginWindows.h"
+#include "hostkit/ShortText.h"
 
 namespace q9xhost {
+
+using q9xkit::findPluginWindow;
+using q9xkit::openAreaWindow;
+using q9xkit::readShortText;
+using q9xkit::WindowNotFound;
 
 namespace {
 QString pointsText(int32_t points)
@@ -37,7 +42,7 @@ void keepCapitals(QLineEdit* line)
 }
 }  // namespace
 
-EntryWindow::EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession session,
+EntryWindow::EntryWindow(const q9xkit::PluginExports& plugin, LogDatabase& log, HostSession session,
                          const QString& pluginName, PrefixTable prefixes)
     : plugin_(plugin), log_(log), session_(std::move(session)), prefixes_(std::move(prefixes))
 {

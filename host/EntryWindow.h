@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include "host/HostRecord.h"
-#include "host/PluginLibrary.h"
 #include "host/PrefixTable.h"
+#include "hostkit/PluginLibrary.h"
 
 class QComboBox;
 class QFormLayout;
@@ -23,7 +23,7 @@ class EntryWindow : public QWidget {
   Q_OBJECT
 
  public:
-  EntryWindow(const PluginApi& plugin, LogDatabase& log, HostSession session,
+  EntryWindow(const q9xkit::PluginExports& plugin, LogDatabase& log, HostSession session,
               const QString& pluginName, PrefixTable prefixes);
 
   // The contact as typed so far.
@@ -52,7 +52,7 @@ class EntryWindow : public QWidget {
   void logContact();
   void showPluginWindow(bool areaWindow);
 
-  const PluginApi& plugin_;
+  const q9xkit::PluginExports& plugin_;
   LogDatabase& log_;
   HostSession session_;
   PrefixTable prefixes_;

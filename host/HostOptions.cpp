@@ -1,18 +1,11 @@
 #include "host/HostOptions.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include "host/LogDatabase.h"
 
 namespace q9xhost {
-
-QString defaultPluginPath()
-{
-  return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../libq9xcup.so");
-}
 
 namespace {
 int numberOption(const QCommandLineParser& parser, const QString& name, qint64 min, qint64 max)

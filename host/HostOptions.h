@@ -9,7 +9,7 @@
 namespace q9xhost {
 
 struct HostOptions {
-  QString pluginPath;   // the plug-in library to load; empty: defaultPluginPath()
+  QString pluginPath;   // the plug-in library to load; empty: the one built beside the host
   QString driver;       // Qt SQL driver of the log database
   QString databaseName; // SQLite file, or the server's database name
   QString dbHost;
@@ -37,10 +37,6 @@ struct HostOptions {
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-
-// The plug-in built beside the host: libq9xcup.so in the folder above the
-// executable's bin folder. Needs the application object.
-QString defaultPluginPath();
 
 // args includes the program name first, as argv. Needs no application
 // object, so that --help and every mistake are answered without a display.

@@ -1,27 +1,20 @@
 #include "host/HostRecord.h"
 
-#include <cstring>
-
-#include "host/ShortText.h"
+#include "hostkit/HostRecord.h"
 
 namespace q9xhost {
 
+namespace {
+// The host's texts go into the records in the local 8-bit encoding.
+std::string bytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+}  // namespace
+
 TPluginRecord makeRecord(const HostSession& session, const ContactFields& contact)
 {
-  TPluginRecord rec;
-  std::memset(&rec, 0, sizeof rec);
-  rec.Connection = session.connection;
-  writeShortText(rec.TableName, session.table);
-  writeShortText(rec.CaptionText, session.caption);
-  writeShortText(rec.MyMainPrefix, session.myMainPrefix);
-  writeShortText(rec.CallSign, contact.callSign);
-  writeShortText(rec.DigiBand, contact.digiBand);
-  writeShortText(rec.QSOMode, contact.qsoMode);
-  writeShortText(rec.Continent, contact.continent);
-  writeShortText(rec.QSOReportRecived, contact.reportReceived);
-  writeShortText(rec.MainPrefix, contact.mainPrefix);
-  writeShortText(rec.DXCCPrefix, contact.dxccPrefix);
-  return rec;
+  return q9xkit::makeRecord(
+      {session.connection, bytes(session.table), bytes(session.caption), bytes(session.myMainPrefix)},
+      {bytes(contact.callSign), bytes(contact.digiBand), bytes(contact.qsoMode), bytes(contact.continent),
+       bytes(contact.reportReceived), bytes(contact.mainPrefix), bytes(contact.dxccPrefix)});
 }
 
 }  // namespace q9xhost

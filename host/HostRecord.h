@@ -27,7 +27,8 @@ struct ContactFields {
   QString dxccPrefix;
 };
 
-// A zero-filled record carrying the session and the contact.
+// A zero-filled record carrying the session and the contact, each text in
+// the local 8-bit encoding and cut to 255 bytes.
 TPluginRecord makeRecord(const HostSession& session, const ContactFields& contact = {});
 
 }  // namespace q9xhost

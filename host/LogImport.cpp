@@ -17,7 +17,7 @@ ContactFields fieldsOf(const ImportedContact& contact)
 }
 }  // namespace
 
-ImportResult addToLog(LogDatabase& log, const PluginApi& plugin, const HostSession& session,
+ImportResult addToLog(LogDatabase& log, const q9xkit::PluginExports& plugin, const HostSession& session,
                       const std::vector<ImportedContact>& contacts, const QString& path)
 {
   QSqlDatabase db = log.database();

@@ -7,7 +7,7 @@
 
 #include "host/HostRecord.h"
 #include "host/LogFile.h"
-#include "host/PluginLibrary.h"
+#include "hostkit/PluginLibrary.h"
 
 namespace q9xhost {
 
@@ -21,7 +21,7 @@ struct ImportResult {
 // One transaction: a write that fails rolls back every row and throws
 // ImportError naming the line. The plug-in has counted the contacts before
 // the failure by then; the caller ends the session (or recalculates).
-ImportResult addToLog(LogDatabase& log, const PluginApi& plugin, const HostSession& session,
+ImportResult addToLog(LogDatabase& log, const q9xkit::PluginExports& plugin, const HostSession& session,
                       const std::vector<ImportedContact>& contacts, const QString& path);
 
 }  // namespace q9xhost

@@ -2,6 +2,8 @@
 
 namespace q9xhost {
 
+using q9xkit::StatisticsFigures;
+
 namespace {
 // The QSOs column of a grid row ("80", "40", "Total"); 0 where it is empty.
 int qsosOf(const StatisticsFigures& figures, const QString& row)

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/LogDatabase.h"
-#include "host/PluginWindows.h"
+#include "hostkit/PluginWindows.h"
 
 namespace q9xhost {
 
@@ -14,6 +14,6 @@ namespace q9xhost {
 // not show: how many contacts on bands without points the total holds, and
 // the contacts the plug-in refused as repeats when they were logged.
 QString formatReport(const QString& pluginName, const QString& myMainPrefix,
-                     const StatisticsFigures& figures, const std::vector<LoggedContact>& log);
+                     const q9xkit::StatisticsFigures& figures, const std::vector<LoggedContact>& log);
 
 }  // namespace q9xhost

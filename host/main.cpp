@@ -10,17 +10,21 @@
 
 #include "host/CabrilloExport.h"
 #include "host/EntryWindow.h"
-#include "host/ErrorBoxWatcher.h"
 #include "host/HeadlessEnvironment.h"
 #include "host/HostOptions.h"
 #include "host/LogDatabase.h"
 #include "host/LogImport.h"
-#include "host/PluginLibrary.h"
-#include "host/PluginWindows.h"
 #include "host/PrefixTable.h"
 #include "host/Report.h"
+#include "host/Screenshots.h"
+#include "hostkit/ErrorBoxWatcher.h"
+#include "hostkit/PluginLibrary.h"
+#include "hostkit/PluginWindows.h"
 
 using namespace q9xhost;
+using q9xkit::ErrorBoxWatcher;
+using q9xkit::PluginExports;
+using q9xkit::PluginLibrary;
 
 namespace {
 
@@ -32,7 +36,7 @@ void printTo(FILE* stream, const QString& text)
 
 // Closes the plug-in and lets its windows go (they save their placement as
 // they are destroyed) before the application ends.
-void releasePlugin(const PluginApi& plugin)
+void releasePlugin(const PluginExports& plugin)
 {
   plugin.Release();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -41,7 +45,7 @@ void releasePlugin(const PluginApi& plugin)
 // What one run works on, opened before the plug-in's window.
 struct Session {
   const HostOptions& options;
-  const PluginApi& plugin;
+  const PluginExports& plugin;
   QString pluginName;
   LogDatabase& log;
   HostSession host;
@@ -71,11 +75,11 @@ int runHeadless(const Session& s)
 
   int status = 0;
   try {
-    if (window == 0 || !watcher.errors().isEmpty()) {
+    if (window == 0 || !watcher.texts().isEmpty()) {
       status = 1;
     } else {
       importInto(s);
-      const StatisticsFigures figures = readStatistics();
+      const q9xkit::StatisticsFigures figures = q9xkit::readStatistics();
       if (s.options.report)
         printTo(stdout, formatReport(s.pluginName, s.host.myMainPrefix, figures, s.log.contacts()));
       if (!s.options.cabrilloFile.isEmpty())
@@ -93,10 +97,10 @@ int runHeadless(const Session& s)
   }
   releasePlugin(s.plugin);
 
-  if (window == 0 && watcher.errors().isEmpty())
+  if (window == 0 && watcher.texts().isEmpty())
     printTo(stderr, "The plug-in did not open its window\n");
-  for (const QString& error : watcher.errors()) printTo(stderr, "Plug-in error: " + error + "\n");
-  return watcher.errors().isEmpty() ? status : 1;
+  for (const QString& error : watcher.texts()) printTo(stderr, "Plug-in error: " + error + "\n");
+  return watcher.texts().isEmpty() ? status : 1;
 }
 
 int runInteractive(QApplication& app, const Session& s, const PrefixTable& prefixes)
@@ -179,7 +183,7 @@ int main(int argc, char** argv)
                           !QFileInfo::exists(options.databaseName);
   std::unique_ptr<LogDatabase> log;
   try {
-    PluginLibrary library(options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath);
+    PluginLibrary library(options.pluginPath.isEmpty() ? q9xkit::defaultPluginPath() : options.pluginPath);
     const QString pluginName = library.name();
     if (!options.headless()) printTo(stdout, "Plug-in: " + pluginName + "\n");
     const PrefixTable prefixes = loadPrefixes(options);
@@ -187,7 +191,7 @@ int main(int argc, char** argv)
     if (!options.importFile.isEmpty()) imported = readLogFile(options.importFile, prefixes);
 
     log = std::make_unique<LogDatabase>(databaseOptions(options), options.connection, options.table);
-    Session session{options, library.api(), pluginName, *log,
+    Session session{options, library, pluginName, *log,
                     HostSession{options.connection, options.table, options.caption, options.myMainPrefix},
                     std::move(imported)};
     if (options.headless()) return runHeadless(session);

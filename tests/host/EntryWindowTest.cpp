@@ -14,10 +14,13 @@
 
 #include "host/EntryWindow.h"
 #include "host/LogDatabase.h"
-#include "host/PluginLibrary.h"
-#include "host/PluginWindows.h"
+#include "hostkit/PluginLibrary.h"
+#include "hostkit/PluginWindows.h"
 
 using namespace q9xhost;
+using q9xkit::findPluginWindow;
+using q9xkit::PluginLibrary;
+using q9xkit::readStatistics;
 
 namespace {
 
@@ -33,15 +36,15 @@ class EntryWindowTest : public ::testing::Test {
     log_ = std::make_unique<LogDatabase>(options, 0, "Log");
     session_ = HostSession{0, "Log", "test", "UA3A"};
     const TPluginRecord rec = makeRecord(session_);
-    ASSERT_NE(plugin_->api().Run(0, &rec), 0);
-    window_ = std::make_unique<EntryWindow>(plugin_->api(), *log_, session_, plugin_->name(),
+    ASSERT_NE(plugin_->Run(0, &rec), 0);
+    window_ = std::make_unique<EntryWindow>(*plugin_, *log_, session_, plugin_->name(),
                                             PrefixTable::load(Q9X_PREFIX_FILE));
   }
 
   void TearDown() override
   {
     window_.reset();
-    if (plugin_) plugin_->api().Release();
+    if (plugin_) plugin_->Release();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
@@ -119,11 +122,11 @@ TEST_F(EntryWindowTest, EnterLogsTheContactAndARepeatIsLoggedButNotCounted)
 
   // The plug-in's own recalculation from the log agrees with what was counted.
   window_.reset();
-  plugin_->api().Release();
+  plugin_->Release();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(findPluginWindow("fmMainForm"), nullptr);
   const TPluginRecord rec = makeRecord(session_);
-  ASSERT_NE(plugin_->api().Run(0, &rec), 0);
+  ASSERT_NE(plugin_->Run(0, &rec), 0);
   EXPECT_EQ(totalQsos(), "1");
   EXPECT_EQ(readStatistics().scoreLine, "Score: 1*(1+0)=1");
 }
