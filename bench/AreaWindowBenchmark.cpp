@@ -16,10 +16,12 @@
 
 #include "bench/HostRecords.h"
 #include "bench/Median.h"
-#include "bench/PluginLibrary.h"
 #include "bench/StatisticsWindow.h"
+#include "hostkit/PluginLibrary.h"
 
 namespace q9x::bench {
+
+using q9xkit::PluginLibrary;
 
 namespace {
 const QString kChildFlag = QStringLiteral("--area-window-child");

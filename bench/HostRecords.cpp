@@ -1,26 +1,15 @@
 #include "bench/HostRecords.h"
 
-#include "plugin/ShortString.h"
+#include "hostkit/HostRecord.h"
 
 namespace q9x::bench {
 
 TPluginRecord hostRecord(const Station& station, const GeneratedContact* contact)
 {
-  TPluginRecord r{};
-  r.Connection = 0;  // the default Qt SQL connection
-  writeShort(r.TableName, station.table);
-  writeShort(r.MyMainPrefix, station.myMainPrefix);
-  writeShort(r.CaptionText, station.caption);
-  if (contact) {
-    writeShort(r.CallSign, contact->callSign);
-    writeShort(r.DigiBand, contact->band);
-    writeShort(r.QSOMode, contact->mode);
-    writeShort(r.Continent, contact->continent);
-    writeShort(r.QSOReportRecived, contact->report);
-    writeShort(r.MainPrefix, contact->mainPrefix);
-    writeShort(r.DXCCPrefix, contact->dxccPrefix);
-  }
-  return r;
+  const q9xkit::SessionFields session{0, station.table, station.caption, station.myMainPrefix};
+  if (!contact) return q9xkit::makeRecord(session);
+  return q9xkit::makeRecord(session, {contact->callSign, contact->band, contact->mode, contact->continent,
+                                      contact->report, contact->mainPrefix, contact->dxccPrefix});
 }
 
 std::vector<TPluginRecord> hostRecords(const Station& station,

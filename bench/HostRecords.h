@@ -17,6 +17,8 @@ struct Station {
   std::string caption = "Benchmark";
 };
 
+// The record of the station on the default Qt SQL connection, with the
+// contact when there is one; zero-filled.
 TPluginRecord hostRecord(const Station& station, const GeneratedContact* contact = nullptr);
 
 std::vector<TPluginRecord> hostRecords(const Station& station,

@@ -9,10 +9,12 @@
 
 #include "bench/ContactGenerator.h"
 #include "bench/Figures.h"
-#include "bench/PluginLibrary.h"
 #include "bench/StatisticsWindow.h"
+#include "hostkit/PluginLibrary.h"
 
 namespace q9x::bench {
+
+using q9xkit::PluginLibrary;
 
 // How many timed calls a per-contact figure takes: batches of a size.
 struct CallPlan {

@@ -21,11 +21,12 @@
 #include "bench/ContactGenerator.h"
 #include "bench/HostRecords.h"
 #include "bench/PluginBenchmark.h"
-#include "bench/PluginLibrary.h"
 #include "bench/Report.h"
 #include "bench/SqliteLog.h"
+#include "hostkit/PluginLibrary.h"
 
 using namespace q9x::bench;
+using q9xkit::defaultPluginPath;
 
 namespace {
 
