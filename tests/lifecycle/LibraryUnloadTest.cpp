@@ -13,7 +13,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,7 +48,7 @@ std::pair<std::uintptr_t, std::size_t> addressesOf(const std::string& path)
   return search.second;
 }
 
-// The built library copied under another name and opened with dlopen. Once
+// The built library copied under another name and opened by the host kit. Once
 // unloaded, its addresses are kept unmapped, so that a later load lands
 // elsewhere and anything still pointing into the old copy faults.
 class LibraryCopy {
@@ -61,22 +61,20 @@ class LibraryCopy {
   }
   ~LibraryCopy()
   {
-    if (handle_) dlclose(handle_);
+    if (library_) library_->close();
   }
   LibraryCopy(const LibraryCopy&) = delete;
   LibraryCopy& operator=(const LibraryCopy&) = delete;
 
   void load()
   {
-    handle_ = dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) throw std::runtime_error(dlerror());
-    exports_ = exportsOf(handle_);
+    library_.emplace(QString::fromStdString(path_));
   }
   void unload()
   {
     const auto [start, size] = addressesOf(path_);
-    dlclose(handle_);
-    handle_ = nullptr;
+    library_->close();
+    library_.reset();
     if (size > 0 && !mapped())
       mmap(reinterpret_cast<void*>(start), size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
   }
@@ -86,12 +84,11 @@ class LibraryCopy {
     if (again) dlclose(again);
     return again != nullptr;
   }
-  const PluginExports* operator->() const { return &exports_; }
+  const PluginExports* operator->() const { return &*library_; }
 
  private:
   std::string path_;
-  void* handle_ = nullptr;
-  PluginExports exports_{};
+  std::optional<q9xkit::PluginLibrary> library_;
 };
 
 QVariant stored(const char* key)

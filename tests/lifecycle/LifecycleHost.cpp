@@ -4,8 +4,8 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <cstring>
-#include <string>
+
+#include "hostkit/HostRecord.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // AddressSanitizer's allocator keeps its own count; malloc's figures are empty.
@@ -13,14 +13,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace q9xtest {
-
-namespace {
-void setShort(TShortString& field, const std::string& text)
-{
-  field[0] = static_cast<unsigned char>(text.size());
-  std::memcpy(field + 1, text.data(), text.size());
-}
-}  // namespace
 
 EmptyLog::EmptyLog()
 {
@@ -39,17 +31,8 @@ EmptyLog::~EmptyLog()
 
 TPluginRecord hostRecord()
 {
-  TPluginRecord r{};
-  setShort(r.TableName, "Log");
-  setShort(r.CaptionText, "Lifecycle");
-  setShort(r.MyMainPrefix, "UA3A");
-  setShort(r.CallSign, "UA3ABC");
-  setShort(r.DigiBand, "7");
-  setShort(r.QSOMode, "RTTY");
-  setShort(r.QSOReportRecived, "599 AB");
-  setShort(r.MainPrefix, "UA3A");
-  setShort(r.DXCCPrefix, "UA3A");
-  return r;
+  return q9xkit::makeRecord({0, "Log", "Lifecycle", "UA3A"},
+                            {"UA3ABC", "7", "RTTY", "", "599 AB", "UA3A", "UA3A"});
 }
 
 std::size_t heapInUse()

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "hostkit/HostRecord.h"
 #include "plugin/q9xcup.h"
 #include "tests/randomhost/ContestModel.h"
 #include "tests/support/ErrorBoxCapture.h"
@@ -47,12 +48,6 @@ std::vector<std::string> shippedAreaTable()
     lines.push_back(line);
   }
   return lines;
-}
-
-void setShort(TShortString& field, const std::string& text)
-{
-  field[0] = static_cast<unsigned char>(text.size());
-  std::memcpy(field + 1, text.data(), text.size());
 }
 
 class RandomHost {
@@ -138,19 +133,10 @@ class RandomHost {
 
   TPluginRecord record(const ModelContact& c)
   {
-    TPluginRecord r;
-    std::memset(&r, 0xA5, sizeof r);  // the host's own spans hold anything
-    r.Connection = 0;
-    setShort(r.TableName, "Log");
-    setShort(r.CaptionText, "Random host");
-    setShort(r.MyMainPrefix, myMainPrefix_);
-    setShort(r.CallSign, c.call);
-    setShort(r.DigiBand, c.band);
-    setShort(r.QSOMode, c.mode);
-    setShort(r.Continent, "eu");
-    setShort(r.QSOReportRecived, c.report);
-    setShort(r.MainPrefix, c.mainPrefix);
-    setShort(r.DXCCPrefix, c.dxcc);
+    // The host's own spans hold anything.
+    const TPluginRecord r =
+        q9xkit::makeRecord({0, "Log", "Random host", myMainPrefix_},
+                           {c.call, c.band, c.mode, "eu", c.report, c.mainPrefix, c.dxcc}, 0xA5);
     lastMyMainPrefix_ = myMainPrefix_;
     return r;
   }

@@ -1,25 +1,21 @@
 #include "tests/support/ErrorBoxCapture.h"
 
-#include <QEvent>
-#include <QMessageBox>
-#include <QTimer>
+#include <stdexcept>
 
 namespace q9xtest {
 
+namespace {
+q9xkit::ErrorBoxWatcher* capturing = nullptr;
+}  // namespace
+
+ErrorBoxCapture::ErrorBoxCapture() { capturing = &watcher_; }
+
+ErrorBoxCapture::~ErrorBoxCapture() { capturing = nullptr; }
+
 QStringList& shownErrors()
 {
-  static QStringList errors;
-  return errors;
-}
-
-bool ErrorBoxCloser::eventFilter(QObject* watched, QEvent* event)
-{
-  if (event->type() == QEvent::Show)
-    if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-      shownErrors() << box->text();
-      QTimer::singleShot(0, box, &QMessageBox::accept);
-    }
-  return false;
+  if (!capturing) throw std::logic_error("No ErrorBoxCapture lives: the boxes are not captured");
+  return capturing->texts();
 }
 
 }  // namespace q9xtest

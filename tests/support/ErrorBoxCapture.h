@@ -2,18 +2,27 @@
 // Error boxes the plug-in shows during a test: each is recorded and closed as
 // soon as it appears, so that no test waits on a modal box.
 
-#include <QObject>
 #include <QStringList>
+
+#include "hostkit/ErrorBoxWatcher.h"
 
 namespace q9xtest {
 
-// The texts of the boxes shown so far; tests clear it between cases.
-QStringList& shownErrors();
+// Captures the boxes while it lives; the test program's main holds one,
+// after the application object.
+class ErrorBoxCapture {
+ public:
+  ErrorBoxCapture();
+  ~ErrorBoxCapture();
+  ErrorBoxCapture(const ErrorBoxCapture&) = delete;
+  ErrorBoxCapture& operator=(const ErrorBoxCapture&) = delete;
 
-// Install on the application while boxes may appear.
-class ErrorBoxCloser : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+ private:
+  q9xkit::ErrorBoxWatcher watcher_;
 };
+
+// The texts of the boxes shown so far; tests clear it between cases. Throws
+// std::logic_error while no ErrorBoxCapture lives.
+QStringList& shownErrors();
 
 }  // namespace q9xtest

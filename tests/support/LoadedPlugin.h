@@ -1,34 +1,28 @@
 #pragma once
-// The built libq9xcup.so, opened with dlopen and driven through its exports.
+// The built libq9xcup.so, loaded once through the host kit and driven through
+// its exports, for the tests that see the plug-in only as a host does.
 
 #include <QWidget>
 
-#include "plugin/q9xcup.h"
+#include "hostkit/PluginLibrary.h"
+#include "hostkit/PluginWindows.h"
 
 namespace q9xtest {
 
-struct PluginExports {
-  void (*GetInfo)(TPluginInfo*);
-  intptr_t (*Run)(intptr_t, const TPluginRecord*);
-  int32_t (*GetScore)(const TPluginRecord*);
-  int32_t (*AddQSO)(const TPluginRecord*);
-  void (*GrabNumber)(const TPluginRecord*, unsigned char*);
-  void (*Release)();
-};
+using q9xkit::PluginExports;
+using q9xkit::settle;
 
-// Loaded once per test program; throws when the library or an export is missing.
+// Loaded at the first call and kept for the rest of the test program;
+// throws q9xkit::PluginLoadError when the library or an export is missing.
 PluginExports& plugin();
 
-// The built library's path, and the exports of a library opened with dlopen
-// (throws when one is missing).
+// The built library's path.
 const char* pluginPath();
-PluginExports exportsOf(void* library);
-
-// Lets released windows be destroyed and pending events run, as the host's
-// event loop would.
-void settle();
 
 // The plug-in's top-level window of that object name, or null.
-QWidget* topLevel(const char* objectName);
+inline QWidget* topLevel(const char* objectName)
+{
+  return q9xkit::findPluginWindow(QString::fromLatin1(objectName));
+}
 
 }  // namespace q9xtest

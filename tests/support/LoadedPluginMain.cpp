@@ -14,8 +14,7 @@ int main(int argc, char** argv)
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  q9xtest::ErrorBoxCloser closer;
-  app.installEventFilter(&closer);
+  q9xtest::ErrorBoxCapture errorBoxes;
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -59,19 +59,6 @@ void startHost()
 
 std::size_t reportedErrors() { return errors; }
 
-void settle()
-{
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
-
-QWidget* visibleWindow(const char* objectName)
-{
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == QLatin1String(objectName) && w->isVisible()) return w;
-  return nullptr;
-}
-
 void fail(const std::string& what)
 {
   std::fprintf(stderr, "fuzz_exports: %s\n", what.c_str());

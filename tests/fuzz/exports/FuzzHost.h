@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "hostkit/PluginWindows.h"
+
 namespace q9xfuzz {
 
 // Once per process, before the first input.
@@ -16,12 +18,13 @@ void startHost();
 // Error texts reported since the start.
 std::size_t reportedErrors();
 
-// Lets released windows be destroyed and pending events run, as the host's
-// event loop does between calls.
-void settle();
+using q9xkit::settle;
 
 // The visible top-level window of that object name, or null.
-QWidget* visibleWindow(const char* objectName);
+inline QWidget* visibleWindow(const char* objectName)
+{
+  return q9xkit::findVisiblePluginWindow(QString::fromLatin1(objectName));
+}
 
 // Aborts with the text: a finding for libFuzzer.
 [[noreturn]] void fail(const std::string& what);
