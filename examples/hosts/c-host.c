@@ -17,12 +17,6 @@
 
 #include "plugin/q9xcup.h"
 
-typedef void(Q9X_CALL* GetInfoFn)(TPluginInfo*);
-typedef intptr_t(Q9X_CALL* RunFn)(intptr_t, const TPluginRecord*);
-typedef int32_t(Q9X_CALL* ScoreFn)(const TPluginRecord*);
-typedef void(Q9X_CALL* GrabNumberFn)(const TPluginRecord*, unsigned char[256]);
-typedef void(Q9X_CALL* ReleaseFn)(void);
-
 /* Helpers found at run time in the libraries the plug-in brought in. */
 typedef unsigned (*TimeoutAddFn)(unsigned, int (*)(void*), void*);
 typedef int (*SourceRemoveFn)(unsigned);
@@ -66,12 +60,12 @@ int main(int argc, char** argv)
     fprintf(stderr, "c-host: %s\n", dlerror());
     return 1;
   }
-  GetInfoFn getInfo = (GetInfoFn)need(plugin, "_GetInfo");
-  RunFn run = (RunFn)need(plugin, "_Run");
-  ScoreFn getScore = (ScoreFn)need(plugin, "_GetScore");
-  ScoreFn addQso = (ScoreFn)need(plugin, "_AddQSO");
-  GrabNumberFn grabNumber = (GrabNumberFn)need(plugin, "_GrabNumber");
-  ReleaseFn release = (ReleaseFn)need(plugin, "_Release");
+  q9x_get_info_fn getInfo = (q9x_get_info_fn)need(plugin, "_GetInfo");
+  q9x_run_fn run = (q9x_run_fn)need(plugin, "_Run");
+  q9x_get_score_fn getScore = (q9x_get_score_fn)need(plugin, "_GetScore");
+  q9x_add_qso_fn addQso = (q9x_add_qso_fn)need(plugin, "_AddQSO");
+  q9x_grab_number_fn grabNumber = (q9x_grab_number_fn)need(plugin, "_GrabNumber");
+  q9x_release_fn release = (q9x_release_fn)need(plugin, "_Release");
   if (!getInfo || !run || !getScore || !addQso || !grabNumber || !release) return 1;
 
   TPluginInfo info;

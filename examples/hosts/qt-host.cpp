@@ -20,12 +20,12 @@
 namespace {
 
 struct Plugin {
-  void(Q9X_CALL* GetInfo)(TPluginInfo*);
-  intptr_t(Q9X_CALL* Run)(intptr_t, const TPluginRecord*);
-  int32_t(Q9X_CALL* GetScore)(const TPluginRecord*);
-  int32_t(Q9X_CALL* AddQSO)(const TPluginRecord*);
-  void(Q9X_CALL* GrabNumber)(const TPluginRecord*, unsigned char[256]);
-  void(Q9X_CALL* Release)();
+  q9x_get_info_fn GetInfo;
+  q9x_run_fn Run;
+  q9x_get_score_fn GetScore;
+  q9x_add_qso_fn AddQSO;
+  q9x_grab_number_fn GrabNumber;
+  q9x_release_fn Release;
 };
 
 template <class Function>
