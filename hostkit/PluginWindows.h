@@ -1,7 +1,10 @@
 #pragma once
 // The plug-in's windows as any host sees them: top-level widgets found by
 // their object names ("fmMainForm" the statistics window, "fmDomList" the
-// area window), their parts found by the children's object names.
+// area window), their parts found by the children's object names. Every
+// window belongs to the plug-in: a host never deletes one, and holds its
+// pointer only until it calls _Release and lets the event loop run. All of
+// it needs the application object and runs on the host's UI thread.
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +22,7 @@ struct WindowNotFound : std::runtime_error {
 
 // The first top-level window with this object name, shown or not (a
 // released one waits for its deferred destruction until the event loop
-// runs), or null. Needs the application object.
+// runs), or null.
 QWidget* findPluginWindow(const QString& objectName);
 
 // The same among the windows that are shown.
@@ -36,16 +39,16 @@ struct StatisticsFigures {
   QString scoreLine;
 };
 
-// Reads StringGrid1 and Label1 of the given statistics window. Throws
-// WindowNotFound naming the missing part.
+// Reads StringGrid1 and Label1 of the given statistics window (not null).
+// Throws WindowNotFound naming the missing part.
 StatisticsFigures readStatistics(QWidget* statisticsWindow);
 
 // The same of the top-level fmMainForm. Throws WindowNotFound.
 StatisticsFigures readStatistics();
 
-// Clicks the statistics window's Recalc button (BitBtn1); returns once the
-// recalculation is done. Throws WindowNotFound when the button is missing or
-// disabled.
+// Clicks the given statistics window's (not null) Recalc button, BitBtn1;
+// returns once the recalculation is done, its errors shown as error boxes.
+// Throws WindowNotFound when the button is missing or disabled.
 void pressRecalc(QWidget* statisticsWindow);
 
 // Opens the area window with the statistics window's btnOBL1 button and
