@@ -9,12 +9,11 @@
 #include <memory>
 #include <stdexcept>
 
+#include "engine/LogRow.h"
+
 namespace q9x::bench {
 
 namespace {
-constexpr std::array<const char*, 7> kColumns = {
-    "QSOReportRecived", "DXCCPrefix", "MainPrefix", "CallSign", "DigiBand", "QSOMode", "Continent"};
-
 // Keeps the compiler from dropping reads whose result is never used.
 template <class T>
 void keep(const T& value)
@@ -22,11 +21,6 @@ void keep(const T& value)
   asm volatile("" : : "g"(&value) : "memory");
 }
 }  // namespace
-
-std::string logStatement(const std::string& table)
-{
-  return "Select * from " + table + " order by CallSign";
-}
 
 std::size_t scanWithQtSql(const std::string& table)
 {
@@ -36,7 +30,7 @@ std::size_t scanWithQtSql(const std::string& table)
     throw std::runtime_error(query.lastError().text().toStdString());
   std::array<int, 7> columns{};
   const QSqlRecord record = query.record();
-  for (std::size_t i = 0; i < kColumns.size(); ++i) columns[i] = record.indexOf(kColumns[i]);
+  for (std::size_t i = 0; i < kLogColumns.size(); ++i) columns[i] = record.indexOf(kLogColumns[i].name);
 
   std::size_t rows = 0;
   while (query.next()) {
@@ -62,9 +56,9 @@ std::size_t scanWithSqlite(const std::string& databasePath, const std::string& t
   std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(rawStatement,
                                                                       &sqlite3_finalize);
   std::array<int, 7> columns{};
-  for (std::size_t i = 0; i < kColumns.size(); ++i)
+  for (std::size_t i = 0; i < kLogColumns.size(); ++i)
     for (int c = 0; c < sqlite3_column_count(rawStatement); ++c)
-      if (std::string_view(sqlite3_column_name(rawStatement, c)) == kColumns[i]) columns[i] = c;
+      if (std::string_view(sqlite3_column_name(rawStatement, c)) == kLogColumns[i].name) columns[i] = c;
 
   std::size_t rows = 0;
   while ((rc = sqlite3_step(rawStatement)) == SQLITE_ROW) {

@@ -8,9 +8,6 @@
 
 namespace q9x::bench {
 
-// The plug-in's log statement for a table.
-std::string logStatement(const std::string& table);
-
 // Through Qt SQL on the default connection, each value read with
 // QVariant::toString. Returns the number of rows; throws on database errors.
 std::size_t scanWithQtSql(const std::string& table);

@@ -9,6 +9,10 @@ namespace q9x {
 inline constexpr std::array<std::string_view, 9> BandNames = {"1.8", "3.5", "7",  "10", "14",
                                                               "18",  "21",  "24", "28"};
 
+// The bands where contacts score points, in the order the statistics window
+// lists them.
+inline constexpr std::array<std::string_view, 2> PointsBands = {"3.5", "7"};
+
 // The number (1 to 9) of a band text, compared exactly, or 0 for none.
 inline int bandNumber(std::string_view band)
 {

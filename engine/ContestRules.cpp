@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Bands.h"
 #include "engine/Text.h"
 
 namespace q9x {
@@ -22,7 +23,17 @@ std::string tailMatch(std::string_view text, std::size_t length, CharClass inCla
 }
 }  // namespace
 
-bool isPointsBand(std::string_view band) { return occursAsListField(band, ":3.5:7:"); }
+bool isPointsBand(std::string_view band)
+{
+  // The band is tested as a field of the colon-separated list, as the host
+  // tests fields: a text such as "3.5:7" is in it too.
+  static const std::string list = [] {
+    std::string joined = ":";
+    for (std::string_view points : PointsBands) joined.append(points).append(":");
+    return joined;
+  }();
+  return occursAsListField(band, list);
+}
 
 std::int32_t contactPoints(std::string_view band, std::string_view myMainPrefix,
                            std::string_view mainPrefix)

@@ -7,9 +7,7 @@ namespace q9x {
 namespace {
 void normalise(LogRow& row)
 {
-  for (std::string* text : {&row.QSOReportRecived, &row.DXCCPrefix, &row.MainPrefix,
-                            &row.CallSign, &row.DigiBand, &row.QSOMode, &row.Continent})
-    cutToShortString(*text);
+  for (const LogColumn& column : kLogColumns) cutToShortString(row.*column.field);
   upperAsciiInPlace(row.Continent);
 }
 }  // namespace

@@ -6,19 +6,9 @@
 #include <string_view>
 
 #include "engine/ContestEngine.h"
+#include "engine/LogRow.h"
 
 namespace q9x {
-
-// The log table's columns the scan reads, in the order it reads them.
-struct LogRow {
-  std::string QSOReportRecived;
-  std::string DXCCPrefix;
-  std::string MainPrefix;
-  std::string CallSign;
-  std::string DigiBand;
-  std::string QSOMode;
-  std::string Continent;
-};
 
 // A forward-only stream of log rows. next() overwrites the row's texts with
 // the next row and returns false at the end; database errors are thrown.

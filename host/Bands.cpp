@@ -1,26 +1,37 @@
 #include "host/Bands.h"
 
+#include <iterator>
+
+#include "engine/Bands.h"
+
 namespace q9xhost {
 
 namespace {
 struct Band {
-  const char* text;
   const char* adifName;
   int lowKHz;
   int highKHz;
 };
 
-// Edges wide enough for every IARU region's allocation.
+// The contest's bands in their order, with edges wide enough for every IARU
+// region's allocation.
 const Band kBands[] = {
-    {"1.8", "160m", 1800, 2000},   {"3.5", "80m", 3500, 4000},   {"7", "40m", 7000, 7300},
-    {"10", "30m", 10100, 10150},   {"14", "20m", 14000, 14350},  {"18", "17m", 18068, 18168},
-    {"21", "15m", 21000, 21450},   {"24", "12m", 24890, 24990},  {"28", "10m", 28000, 29700},
+    {"160m", 1800, 2000},   {"80m", 3500, 4000},    {"40m", 7000, 7300},
+    {"30m", 10100, 10150},  {"20m", 14000, 14350},  {"17m", 18068, 18168},
+    {"15m", 21000, 21450},  {"12m", 24890, 24990},  {"10m", 28000, 29700},
 };
+static_assert(std::size(kBands) == q9x::BandNames.size());
+
+QString textOf(const Band& band)
+{
+  const std::string_view text = q9x::BandNames[static_cast<std::size_t>(&band - kBands)];
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::optional<QString> bandAt(double khz)
 {
   for (const Band& band : kBands)
-    if (khz >= band.lowKHz && khz <= band.highKHz) return QString::fromLatin1(band.text);
+    if (khz >= band.lowKHz && khz <= band.highKHz) return textOf(band);
   return std::nullopt;
 }
 
@@ -36,7 +47,7 @@ const QStringList& bandTexts()
 {
   static const QStringList texts = [] {
     QStringList list;
-    for (const Band& band : kBands) list << QString::fromLatin1(band.text);
+    for (const Band& band : kBands) list << textOf(band);
     return list;
   }();
   return texts;
@@ -46,9 +57,9 @@ std::optional<QString> bandFromName(const QString& name)
 {
   const QString trimmed = name.trimmed();
   for (const Band& band : kBands) {
-    if (trimmed == QLatin1String(band.text)) return trimmed;
+    if (trimmed == textOf(band)) return trimmed;
     if (trimmed.compare(QLatin1String(band.adifName), Qt::CaseInsensitive) == 0)
-      return QString::fromLatin1(band.text);
+      return textOf(band);
   }
   return bandFromMHz(trimmed);
 }
@@ -68,7 +79,7 @@ std::optional<QString> bandFromKHz(const QString& khz)
 int bandEdgeKHz(const QString& band)
 {
   for (const Band& entry : kBands)
-    if (band == QLatin1String(entry.text)) return entry.lowKHz;
+    if (band == textOf(entry)) return entry.lowKHz;
   return 0;
 }
 

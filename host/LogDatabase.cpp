@@ -8,14 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "engine/LogRow.h"
+#include "platform/LogConnection.h"
+
 namespace q9xhost {
 
 namespace {
-// The seven columns the plug-in reads, and the ones a logger keeps beside them.
-const char* const kLogColumns[] = {"QSODate",    "QSOTime",          "Frequency",
-                                   "CallSign",   "DigiBand",         "QSOMode",
-                                   "Continent",  "QSOReportRecived", "MainPrefix",
-                                   "DXCCPrefix", LogDatabase::kAnswerColumn};
+// The columns a logger keeps before the seven the plug-in reads; its answer
+// column comes last.
+const char* const kHostColumns[] = {"QSODate", "QSOTime", "Frequency"};
 
 DatabaseError errorOf(const QString& what, const QSqlError& error)
 {
@@ -44,15 +45,9 @@ bool isPlainTableName(const QString& name)
   return name.size() <= 255 && plain.match(name).hasMatch();
 }
 
-QString connectionName(std::int32_t connection)
-{
-  return connection == 0 ? QString::fromLatin1(QSqlDatabase::defaultConnection)
-                         : QString::number(connection);
-}
-
 LogDatabase::LogDatabase(const DatabaseOptions& options, std::int32_t connection,
                          const QString& table)
-    : connectionName_(connectionName(connection)), table_(table)
+    : connectionName_(q9x::logConnectionName(connection)), table_(table)
 {
   if (!isPlainTableName(table)) throw DatabaseError(("Not a plain table name: " + table).toStdString());
   if (QSqlDatabase::contains(connectionName_))
@@ -103,7 +98,10 @@ QSqlDatabase LogDatabase::database() const { return QSqlDatabase::database(conne
 void LogDatabase::createTable()
 {
   QStringList definitions;
-  for (const char* name : kLogColumns) definitions << QString::fromLatin1(name) + " TEXT";
+  for (const char* name : kHostColumns) definitions << QString::fromLatin1(name) + " TEXT";
+  for (const q9x::LogColumn& column : q9x::kLogColumns)
+    definitions << QString::fromLatin1(column.name) + " TEXT";
+  definitions << QString::fromLatin1(kAnswerColumn) + " TEXT";
   QSqlQuery query(database());
   if (!query.exec("CREATE TABLE " + table_ + " (" + definitions.join(", ") + ")"))
     throw errorOf("Cannot create the log table " + table_, query.lastError());

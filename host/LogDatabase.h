@@ -34,10 +34,6 @@ struct DatabaseError : std::runtime_error {
 // names (letters, digits, _; optionally schema.table) are accepted.
 bool isPlainTableName(const QString& name);
 
-// The Qt SQL connection name for a Connection number: 0 is the default
-// connection, any other number the connection named by it in decimal.
-QString connectionName(std::int32_t connection);
-
 // A contact as the log keeps it; answer is empty where the host did not log it.
 struct LoggedContact {
   QString date;

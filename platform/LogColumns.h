@@ -9,13 +9,13 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/LogScan.h"
+#include "engine/LogRow.h"
 
 namespace q9x {
 
 class LogColumns {
  public:
-  static constexpr std::size_t kCount = 7;
+  static constexpr std::size_t kCount = kLogColumns.size();
 
   // Finds the columns in the result's field names.
   explicit LogColumns(const QSqlRecord& result);

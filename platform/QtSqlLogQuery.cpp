@@ -5,24 +5,19 @@
 #include <QSqlRecord>
 #include <stdexcept>
 
+#include "platform/LogConnection.h"
 #include "platform/SqlErrorText.h"
 #include "platform/SqliteLogScan.h"
 
 namespace q9x {
 
 QtSqlLogQuery::QtSqlLogQuery(std::int32_t connection, Reading reading)
-    : connectionName_(connection == 0 ? QString::fromLatin1(QSqlDatabase::defaultConnection)
-                                      : QString::number(connection)),
+    : connectionName_(logConnectionName(connection)),
       reading_(reading)
 {
 }
 
 QtSqlLogQuery::~QtSqlLogQuery() = default;
-
-std::string QtSqlLogQuery::statementFor(const std::string& tableName)
-{
-  return "Select * from " + tableName + " order by CallSign";
-}
 
 void QtSqlLogQuery::open(const std::string& tableName)
 {
@@ -36,7 +31,7 @@ void QtSqlLogQuery::open(const std::string& tableName)
     throw sqlErrorText(db.lastError(), fallback.toLocal8Bit().constData());
   }
 
-  const QString statement = QString::fromLocal8Bit(statementFor(tableName));
+  const QString statement = QString::fromLocal8Bit(logStatement(tableName));
   if (reading_ == Reading::Fastest) {
     native_ = SqliteLogScan::of(db, connectionName_);
     readsNatively_ = native_ != nullptr;

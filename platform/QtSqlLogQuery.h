@@ -1,7 +1,6 @@
 #pragma once
-// The log query over the host's Qt SQL connection. Connection 0 is the host's
-// default connection; any other number names the connection of that decimal
-// name. The query streams forward only and reads every column as text.
+// The log query over the host's Qt SQL connection that logConnectionName
+// names. The query streams forward only and reads every column as text.
 // An SQLite log is read through the connection's own native handle when that
 // is safe, with the same rows, texts and errors as through Qt SQL.
 
@@ -38,8 +37,6 @@ class QtSqlLogQuery final : public LogSource {
 
   // Whether the query last opened reads the connection's native handle.
   bool readsNatively() const { return readsNatively_; }
-
-  static std::string statementFor(const std::string& tableName);
 
  private:
   void readText(const QVariant& value, std::string& into);

@@ -11,14 +11,14 @@ seconds=${1:-60}
 shift || true
 build=${Q9X_FUZZ_BUILD:-build-fuzz}
 
-packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libgtest-dev libgmock-dev
-          libbenchmark-dev libsqlite3-dev fonts-dejavu-core)
+packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite
+          libsqlite3-dev fonts-dejavu-core)
 packages+=(clang libclang-rt-14-dev)
 scripts/install-packages.sh "${packages[@]}"
 
 # Qt is built with g++: clang links against the same libstdc++.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-      -DQ9X_FUZZ=ON -DQ9X_SANITIZE=ON "$@" >/dev/null
+      -DQ9X_FUZZ=ON -DQ9X_SANITIZE=ON -DQ9X_BUILD_TESTS=OFF -DQ9X_BUILD_BENCH=OFF "$@" >/dev/null
 mapfile -t fuzzers < "$build/fuzzers.txt"
 if [ ${#fuzzers[@]} -eq 0 ]; then
   echo "fuzz.sh: no fuzz target is registered" >&2

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql
-          libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev sqlite3
+          libgtest-dev libgmock-dev libsqlite3-dev sqlite3
           postgresql fonts-dejavu-core binutils)
 # A private X server and window manager for the desktop tests, and a way to
 # press the window manager's keys there.
