@@ -33,9 +33,6 @@ class TfmMainForm : public QWidget {
   ScoringSession& session() { return session_; }
   const ScoringSession& session() const { return session_; }
 
-  // Empties the engine and counts every contact of the host's log again.
-  void RecalcStatisticExecute();
-
   // Shows the window when it is hidden (its first showing recalculates) and
   // raises it. False when the window was released meanwhile.
   bool present();
@@ -60,6 +57,8 @@ class TfmMainForm : public QWidget {
   void FormShow();
   void btnOBL1Click();
   void runRecalc();
+  // Empties the engine and counts every contact of the host's log again.
+  void RecalcStatisticExecute();
   // Stops early when the window was released while the log query opened.
   void LoadLog();
   // Writes the figures into the grid and the score line.
