@@ -126,6 +126,10 @@ TEST_F(AreaWindow, MarksTheCodesWorkedOnTheSelectedBand)
   window.addContact({"UA3EEE", "7 ", "599 EF", "UA3A"});
   band(3)->click();
   EXPECT_EQ(captions(true), QStringList({"AB"}));
+
+  // A repeat is not counted and selects no band.
+  window.addContact({"UA3CCC", "3.5", "599 EF", "UA3A"});
+  EXPECT_TRUE(band(3)->isChecked());
 }
 
 TEST_F(AreaWindow, ShowsTheStoredBandAndReportsOneThatIsNotANumber)
