@@ -98,8 +98,7 @@ std::vector<std::string> loadAreaFile(const std::filesystem::path& path)
   return splitAreaLines(bytes);
 }
 
-std::string lookupArea(const std::vector<std::string>& table, std::string_view dxccPrefix,
-                       std::string_view mainPrefix)
+std::string AreaTable::lookup(std::string_view dxccPrefix, std::string_view mainPrefix) const
 {
   if (!isUa3a(trimControls(upperAscii(dxccPrefix)))) return {};
 
@@ -113,7 +112,7 @@ std::string lookupArea(const std::vector<std::string>& table, std::string_view d
     return {};
 
   std::string result;
-  for (const std::string& line : table) {
+  for (const std::string& line : lines_) {
     std::size_t at = line.find(mainPrefix);
     if (at == std::string::npos) continue;
     std::size_t codeAt = at + codeOffset;
@@ -122,6 +121,18 @@ std::string lookupArea(const std::vector<std::string>& table, std::string_view d
     result = trimControls(code);
   }
   return result;
+}
+
+std::vector<std::string> AreaTable::listedCodes() const
+{
+  std::vector<std::string> codes;
+  codes.reserve(lines_.size());
+  for (const std::string& line : lines_) {
+    const std::size_t sign = line.find('=');
+    if (sign != std::string::npos)
+      codes.emplace_back(trimControls(std::string_view(line).substr(sign + 1, 4)));
+  }
+  return codes;
 }
 
 }  // namespace q9x

@@ -25,10 +25,25 @@ inline constexpr std::size_t kAreaFileMaxBytes = 16 * 1024 * 1024;
 // cannot be read throw std::runtime_error with a text naming the path.
 std::vector<std::string> loadAreaFile(const std::filesystem::path& path);
 
-// The area code a station is expected to send, or empty: only stations whose
-// DXCC prefix reads UA3A have one. The prefix UA2 and four-character prefixes
-// are looked up; the last line of the table that contains the prefix wins.
-std::string lookupArea(const std::vector<std::string>& table, std::string_view dxccPrefix,
-                       std::string_view mainPrefix);
+class AreaTable {
+ public:
+  AreaTable() = default;
+  explicit AreaTable(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+  // The area code a station is expected to send, or empty: only stations whose
+  // DXCC prefix reads UA3A have one. The prefix UA2 and four-character prefixes
+  // are looked up; the last line of the table that contains the prefix wins.
+  std::string lookup(std::string_view dxccPrefix, std::string_view mainPrefix) const;
+
+  // The codes the area window lists, in file order: of each line with a "=",
+  // at most four bytes right after the first "=", trimmed of bytes 0 to 32
+  // (a line ending in "=" lists the empty code). Lines without "=" list nothing.
+  std::vector<std::string> listedCodes() const;
+
+  bool operator==(const AreaTable&) const = default;
+
+ private:
+  std::vector<std::string> lines_;
+};
 
 }  // namespace q9x

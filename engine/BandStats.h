@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/StringHash.h"
+
 namespace q9x {
 
 struct TStatistic {
@@ -44,12 +46,8 @@ class BandStats {
  private:
   TStatistic& entryFor(std::string_view band);
 
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
   std::vector<TStatistic> stats_;
-  std::unordered_map<std::string, std::size_t, Hash, std::equal_to<>> index_;
+  std::unordered_map<std::string, std::size_t, StringHash, std::equal_to<>> index_;
   Totals totals_;
 };
 

@@ -4,32 +4,36 @@
 
 namespace q9x {
 
-bool ContestEngine::isDuplicate(const Contact& contact) const
+std::int32_t ContestEngine::points(const Contact& contact) const
 {
-  return register_.contains(contact.callSign, contact.band, contact.mode);
+  if (register_.contains(contact.callSign, contact.band, contact.mode)) return -1;
+  return contactPoints(contact.band, contact.myMainPrefix, contact.mainPrefix);
 }
 
-std::int32_t ContestEngine::scoreQso(const Contact& contact, bool count)
+CountResult ContestEngine::count(const Contact& contact)
 {
-  // Counting registers and tests for a repeat in one search of the register.
-  if (count ? !register_.add(contact.callSign, contact.band, contact.mode) : isDuplicate(contact))
-    return -1;
-  std::int32_t points = contactPoints(contact.band, contact.myMainPrefix, contact.mainPrefix);
-  if (!count) return points;
-
-  stats_.countContact(contact.band, points);
-  countMultiplier(contact);
-  if (counted_) counted_(contact.band);
-  return points;
+  CountResult result;
+  result.band = contact.band;
+  // Registering tests for a repeat in the same search of the register.
+  if (!register_.add(contact.callSign, contact.band, contact.mode)) {
+    result.repeat = true;
+    return result;
+  }
+  result.points = contactPoints(contact.band, contact.myMainPrefix, contact.mainPrefix);
+  stats_.countContact(contact.band, result.points);
+  countMultiplier(contact, result);
+  return result;
 }
 
-void ContestEngine::countMultiplier(const Contact& contact)
+void ContestEngine::countMultiplier(const Contact& contact, CountResult& result)
 {
   MultiplierCode found = multiplierCode(contact.report, contact.mainPrefix);
   if (found.code.empty()) return;
-  WorkedSet& worked = found.kind == MultiplierKind::Area ? areaWorked_ : rdaWorked_;
-  if (worked.insert(workedKey(contact.band, found.code)))
-    stats_.countMultiplier(contact.band, found.kind);
+  const bool area = found.kind == MultiplierKind::Area;
+  WorkedSet& worked = area ? areaWorked_ : rdaWorked_;
+  if (!worked.insert(workedKey(contact.band, found.code))) return;
+  stats_.countMultiplier(contact.band, found.kind);
+  ++(area ? result.newAreaMults : result.newRdaMults);
 }
 
 void ContestEngine::clear()

@@ -1,12 +1,9 @@
 #pragma once
 // All scoring state of one open plug-in: the register of counted contacts, the
-// figures per band, the multipliers worked and the area table.
+// figures per band and the multipliers worked.
 
 #include <cstdint>
-#include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/BandStats.h"
 #include "engine/Contact.h"
@@ -15,20 +12,24 @@
 
 namespace q9x {
 
+// What counting one contact did.
+struct CountResult {
+  bool repeat = false;         // refused: same callsign, band and mode counted before
+  std::int32_t points = -1;    // the host's answer: -1 for a repeat
+  std::string_view band;       // the contact's band text, as the contact holds it
+  int newAreaMults = 0;        // multipliers this contact worked first on its band
+  int newRdaMults = 0;
+};
+
 class ContestEngine {
  public:
-  // Called with the band text of every contact counted, so the window that
-  // shows the worked areas can follow the band.
-  using CountedListener = std::function<void(std::string_view band)>;
+  // -1 for a repeated contact (same callsign, band and mode), otherwise the
+  // points it would earn. Changes nothing.
+  std::int32_t points(const Contact& contact) const;
+  // Registers and counts the contact unless it is a repeat.
+  CountResult count(const Contact& contact);
 
-  void setCountedListener(CountedListener listener) { counted_ = std::move(listener); }
-
-  // -1 for a repeated contact (same callsign, band and mode), otherwise its
-  // points. With count set the contact is registered and counted.
-  std::int32_t scoreQso(const Contact& contact, bool count);
-  bool isDuplicate(const Contact& contact) const;
-
-  // Empties the register, figures and worked multipliers; the area table stays.
+  // Empties the register, figures and worked multipliers.
   void clear();
 
   const QsoRegister& qsoList() const { return register_; }
@@ -36,18 +37,13 @@ class ContestEngine {
   const WorkedSet& areaWorked() const { return areaWorked_; }
   const WorkedSet& rdaWorked() const { return rdaWorked_; }
 
-  const std::vector<std::string>& areaTable() const { return areaTable_; }
-  void setAreaTable(std::vector<std::string> lines) { areaTable_ = std::move(lines); }
-
  private:
-  void countMultiplier(const Contact& contact);
+  void countMultiplier(const Contact& contact, CountResult& result);
 
   QsoRegister register_;
   BandStats stats_;
   WorkedSet areaWorked_;
   WorkedSet rdaWorked_;
-  std::vector<std::string> areaTable_;
-  CountedListener counted_;
 };
 
 }  // namespace q9x

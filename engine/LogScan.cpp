@@ -8,20 +8,21 @@ namespace {
 void normalise(LogRow& row)
 {
   for (const LogColumn& column : kLogColumns) cutToShortString(row.*column.field);
-  upperAsciiInPlace(row.Continent);
+  row.Continent = upperAscii(row.Continent);
 }
 }  // namespace
 
 std::size_t countLog(ContestEngine& engine, LogSource& source, LogRow& row,
-                     std::string_view myMainPrefix)
+                     std::string_view myMainPrefix, const CountVisitor& visit)
 {
   std::size_t rows = 0;
   while (source.next(row)) {
     ++rows;
     normalise(row);
-    engine.scoreQso(Contact{row.CallSign, row.DigiBand, row.QSOMode, row.QSOReportRecived,
-                            row.MainPrefix, row.DXCCPrefix, myMainPrefix},
-                    true);
+    const CountResult counted = engine.count(Contact{row.CallSign, row.DigiBand, row.QSOMode,
+                                                     row.QSOReportRecived, row.MainPrefix,
+                                                     row.DXCCPrefix, myMainPrefix});
+    if (visit) visit(counted);
   }
   return rows;
 }

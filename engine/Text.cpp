@@ -13,16 +13,11 @@ std::string_view trimControls(std::string_view text)
   return text;
 }
 
-void upperAsciiInPlace(std::string& text)
-{
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-}
-
 std::string upperAscii(std::string_view text)
 {
   std::string result(text);
-  upperAsciiInPlace(result);
+  for (char& c : result)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return result;
 }
 

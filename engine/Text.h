@@ -13,9 +13,6 @@ std::string_view trimControls(std::string_view text);
 // Changes only the letters a to z; every other byte stays as it is.
 std::string upperAscii(std::string_view text);
 
-// Folds a to z to upper case in place, for keys compared without regard to case.
-void upperAsciiInPlace(std::string& text);
-
 // True when ":" + field + ":" occurs in list, the host's way of testing a field
 // against a colon-separated list such as ":UA3A:".
 bool occursAsListField(std::string_view field, std::string_view list);

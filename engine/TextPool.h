@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/StringHash.h"
+
 namespace q9x {
 
 class TextPool {
@@ -38,11 +40,7 @@ class TextPool {
   }
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-  std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> ids_;
+  std::unordered_map<std::string, std::uint32_t, StringHash, std::equal_to<>> ids_;
   std::vector<std::string> texts_;
 };
 

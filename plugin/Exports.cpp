@@ -1,11 +1,10 @@
-// The six functions the host calls. Each turns the host's record into engine
-// calls and catches everything: no exception may reach the host.
+// The six functions the host calls. Each turns the host's record into calls
+// of the scoring session and catches everything: no exception may reach the host.
 
 #include <QString>
 #include <memory>
 #include <stdexcept>
 
-#include "engine/AreaTable.h"
 #include "platform/ErrorReport.h"
 #include "plugin/PluginState.h"
 #include "plugin/QtApplication.h"
@@ -34,17 +33,18 @@ Result guarded(Result emptyAnswer, Work&& work)
 }
 
 // The host's record becomes the current one before anything else happens.
-TfmMainForm* takeRecord(const TPluginRecord* rec)
+ScoringSession* takeRecord(const TPluginRecord* rec)
 {
   if (rec) plugin::currentRecord() = *rec;
-  return rec ? plugin::statisticsWindow() : nullptr;
+  return rec ? plugin::scoringSession() : nullptr;
 }
 
 TfmMainForm* openStatisticsWindow(const TPluginRecord& rec)
 {
   if (TfmMainForm* window = plugin::statisticsWindow()) return window;
   plugin::ensureWidgetApplication();
-  auto window = std::make_unique<TfmMainForm>(rec, plugin::currentRecord());
+  plugin::currentRecord() = rec;
+  auto window = std::make_unique<TfmMainForm>(plugin::currentRecordHost());
   window->winId();
   plugin::setStatisticsWindow(window.get());
   return window.release();
@@ -79,20 +79,19 @@ Q9X_API intptr_t Q9X_CALL _Run(intptr_t, const TPluginRecord* rec)
 Q9X_API int32_t Q9X_CALL _GetScore(const TPluginRecord* rec)
 {
   return guarded<int32_t>(0, [rec]() -> int32_t {
-    TfmMainForm* window = takeRecord(rec);
-    if (!window) return 0;
-    return window->engine().scoreQso(contactOf(plugin::currentRecord()), false);
+    ScoringSession* session = takeRecord(rec);
+    if (!session) return 0;
+    return session->score(contactOf(plugin::currentRecord()));
   });
 }
 
 Q9X_API int32_t Q9X_CALL _AddQSO(const TPluginRecord* rec)
 {
   return guarded<int32_t>(0, [rec]() -> int32_t {
-    TfmMainForm* window = takeRecord(rec);
-    if (!window) return 0;
-    int32_t points = window->engine().scoreQso(contactOf(plugin::currentRecord()), true);
-    window->ShowStatistic();
-    return points;
+    ScoringSession* session = takeRecord(rec);
+    if (!session) return 0;
+    // The windows follow the count through the session's signals.
+    return session->count(contactOf(plugin::currentRecord())).points;
   });
 }
 
@@ -101,11 +100,10 @@ Q9X_API void Q9X_CALL _GrabNumber(const TPluginRecord* rec, unsigned char result
   if (!result) return;
   result[0] = 0;
   guarded<int>(0, [rec, result] {
-    TfmMainForm* window = takeRecord(rec);
-    if (!window) return 0;
+    ScoringSession* session = takeRecord(rec);
+    if (!session) return 0;
     const TPluginRecord& current = plugin::currentRecord();
-    std::string code = lookupArea(window->engine().areaTable(), readShort(current.DXCCPrefix),
-                                  readShort(current.MainPrefix));
+    std::string code = session->proposeArea(readShort(current.DXCCPrefix), readShort(current.MainPrefix));
     writeShort(*reinterpret_cast<TShortString*>(result), code);
     return 0;
   });

@@ -1,9 +1,11 @@
 #include "plugin/PluginState.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <vector>
 
 #include "plugin/QtApplication.h"
+#include "plugin/RecordHost.h"
 
 namespace q9x::plugin {
 
@@ -18,6 +20,7 @@ __attribute__((destructor)) void markUnloading() { unloading = true; }
 
 struct State {
   TPluginRecord currentRecord{};
+  RecordHost currentRecordHost{currentRecord};
   QPointer<TfmMainForm> statisticsWindow;
   // Windows released but perhaps not yet destroyed by the event loop.
   std::vector<QPointer<TfmMainForm>> released;
@@ -44,6 +47,8 @@ State& state()
 
 TPluginRecord& currentRecord() { return state().currentRecord; }
 
+SessionHost& currentRecordHost() { return state().currentRecordHost; }
+
 TfmMainForm* statisticsWindow()
 {
   TfmMainForm* window = state().statisticsWindow;
@@ -67,10 +72,10 @@ void setStatisticsWindow(TfmMainForm* window)
   s.statisticsWindow = window;
 }
 
-TfmDomList* areaWindow()
+ScoringSession* scoringSession()
 {
   TfmMainForm* window = statisticsWindow();
-  return window ? window->areaWindow() : nullptr;
+  return window ? &window->session() : nullptr;
 }
 
 void releaseStatisticsWindow()

@@ -11,7 +11,6 @@
 
 #include "LogDatabase.h"
 #include "StatisticsWindowHost.h"
-#include "plugin/RecordFields.h"
 #include "plugin/ShortString.h"
 
 namespace q9x::test {
@@ -121,7 +120,7 @@ TEST_F(PostgresLog, LanguageCollationStillRefusesEveryRepeat)
     const std::string call = e.CallSign.toString().toStdString();
     const std::string band = e.DigiBand.toString().toStdString();
     const std::string mode = e.QSOMode.toString().toStdString();
-    EXPECT_TRUE(serverHost.engine().isDuplicate(Contact{call, band, mode, "", "", "", "UA3A"}))
+    EXPECT_EQ(serverHost.engine().points(Contact{call, band, mode, "", "", "", "UA3A"}), -1)
         << call << " " << band << " " << mode;
   }
 }

@@ -145,7 +145,7 @@ TEST_F(SqliteLog, RecalculationEmptiesAndRebuilds)
   createLogTable(db, "Log", {contact("R1AA"), contact("R1AB"), contact("R1AC", "3.5")});
   host.open(0, "Log");
   ASSERT_EQ(host.engine().stats().totals().QSOs, 3);
-  const std::vector<std::string> areaTable = host.engine().areaTable();
+  const AreaTable areaTable = host.areaTable();
 
   execute(db, "delete from Log where CallSign in ('R1AA', 'R1AC')");
   execute(db, "insert into Log (CallSign, DigiBand, QSOMode, QSOReportRecived, MainPrefix, "
@@ -162,7 +162,7 @@ TEST_F(SqliteLog, RecalculationEmptiesAndRebuilds)
             "qso R1AB [7] RTTY\n");
   EXPECT_EQ(host.cell(1, 1), "");  // 80 m has no contacts left
   EXPECT_EQ(host.cell(3, 1), "2");
-  EXPECT_EQ(host.engine().areaTable(), areaTable);
+  EXPECT_EQ(host.areaTable(), areaTable);
 }
 
 TEST_F(SqliteLog, EmptyLogLeavesEverythingAtZero)

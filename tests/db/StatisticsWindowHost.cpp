@@ -15,14 +15,14 @@ StatisticsWindowHost::~StatisticsWindowHost()
 TfmMainForm& StatisticsWindowHost::open(std::int32_t connection, const std::string& table,
                                         const std::string& band, const std::string& myMainPrefix)
 {
-  TPluginRecord host{};
-  host.Connection = connection;
-  writeShort(host.TableName, table);
-  writeShort(host.DigiBand, band);
-  writeShort(host.MyMainPrefix, myMainPrefix);
-  writeShort(host.CaptionText, "Test host");
+  current = TPluginRecord{};
+  current.Connection = connection;
+  writeShort(current.TableName, table);
+  writeShort(current.DigiBand, band);
+  writeShort(current.MyMainPrefix, myMainPrefix);
+  writeShort(current.CaptionText, "Test host");
   collectingErrors([&] {
-    window = std::make_unique<TfmMainForm>(host, current);
+    window = std::make_unique<TfmMainForm>(recordHost);
     window->show();
   });
   return *window;

@@ -1,7 +1,8 @@
 #pragma once
-// Plays the host around one statistics window: hands it a record naming a
-// connection and a table, shows it (which recalculates), presses Recalc, and
-// collects the errors the window reports meanwhile instead of showing boxes.
+// Plays the host around one statistics window: hands it the plug-in's view of
+// a record naming a connection and a table, shows it (which recalculates),
+// presses Recalc, and collects the errors the window reports meanwhile
+// instead of showing boxes.
 
 #include <QStringList>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "platform/ErrorReport.h"
+#include "plugin/RecordHost.h"
 #include "plugin/q9xcup.h"
 #include "ui/MainForm/MainForm.h"
 
@@ -24,13 +26,15 @@ class StatisticsWindowHost {
   // Presses the Recalc button.
   void recalc();
 
-  ContestEngine& engine() { return window->engine(); }
+  const ContestEngine& engine() const { return window->session().engine(); }
+  const AreaTable& areaTable() const { return window->session().areaTable(); }
   // The figure cell of the grid (row 1 is 80 m, 2 is 40 m, 3 the total).
   QString cell(int row, int column) const;
   bool recalcEnabled() const;
 
   // The record as the plug-in keeps it between host calls.
   TPluginRecord current{};
+  RecordHost recordHost{current};
   QStringList errors;
   std::unique_ptr<TfmMainForm> window;
 

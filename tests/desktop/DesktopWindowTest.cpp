@@ -23,7 +23,7 @@
 
 #include "../settings/SettingsTestSupport.h"
 #include "../settings/StoredWindow.h"
-#include "plugin/ShortString.h"
+#include "tests/support/ContextHost.h"
 #include "ui/MainForm/MainForm.h"
 #include "ui/domlist/domlist.h"
 
@@ -90,9 +90,7 @@ class Desktop : public StoreTest {
   Desktop()
   {
     ensureEmptyLog();
-    writeShort(record_.TableName, "Log");
-    writeShort(record_.CaptionText, "Desktop");
-    writeShort(record_.MyMainPrefix, "UA3A");
+    host_.current = SessionContext{0, "Log", "Desktop", "UA3A", ""};
     screen = QGuiApplication::primaryScreen()->size();
     pixelsPerInch = qtSettingsPlatform().pixelsPerInch();
     availableAreas = qtSettingsPlatform().availableAreas();
@@ -101,7 +99,7 @@ class Desktop : public StoreTest {
 
   TfmMainForm& openMain()
   {
-    main_ = new TfmMainForm(record_, current_);
+    main_ = new TfmMainForm(host_);
     main_->show();
     awaitSettled(*main_);
     return *main_;
@@ -125,8 +123,7 @@ class Desktop : public StoreTest {
   }
   QRect available() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
-  TPluginRecord record_{};
-  TPluginRecord current_{};
+  ContextHost host_;
   QPointer<TfmMainForm> main_;
 };
 

@@ -59,7 +59,7 @@ class LookupArea : public ::testing::TestWithParam<LookupCase> {};
 TEST_P(LookupArea, AnswersTheExpectedCode)
 {
   const LookupCase& c = GetParam();
-  EXPECT_EQ(lookupArea(c.table, c.dxcc, c.mainPrefix), c.expected);
+  EXPECT_EQ(AreaTable(c.table).lookup(c.dxcc, c.mainPrefix), c.expected);
 }
 
 const Lines kTable = {"UA2=KA", "UA3A=AB", "RA3C=CL", "RV3D=DV"};
@@ -86,6 +86,32 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"ShortLineOverwritesWithEmpty", {"RA3C=CL", "RA3C"}, "UA3A", "RA3C", ""},
         LookupCase{"LaterNonMatchingLineKeepsAnswer", {"RA3C=CL", "RV3D=DV"}, "UA3A", "RA3C", "CL"},
         LookupCase{"EmptyTable", {}, "UA3A", "RA3C", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ListedCase {
+  const char* name;
+  Lines table;
+  Lines codes;
+};
+
+class ListedCodes : public ::testing::TestWithParam<ListedCase> {};
+
+TEST_P(ListedCodes, OnePerLineWithASignInFileOrder)
+{
+  EXPECT_EQ(AreaTable(GetParam().table).listedCodes(), GetParam().codes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ListedCodes,
+    ::testing::Values(
+        ListedCase{"CodeAfterTheSign", {"UA3A=AB", "UA2=KA"}, {"AB", "KA"}},
+        ListedCase{"LineWithoutSignListsNothing", {"NOSIGN", "", "UA3A=AB"}, {"AB"}},
+        ListedCase{"AtMostFourBytes", {"EF56=ABCDEF"}, {"ABCD"}},
+        ListedCase{"TrimmedAfterTheCut", {"CD34= ZW ", "AB12=\t\rX"}, {"ZW", "X"}},
+        ListedCase{"LineEndingInSignListsTheEmptyCode", {"GH78="}, {""}},
+        ListedCase{"FirstSignCounts", {"KL12=A=B"}, {"A=B"}},
+        ListedCase{"RepeatsKept", {"AB12=XY", "IJ90=XY"}, {"XY", "XY"}},
+        ListedCase{"EmptyTable", {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class LoadAreaFile : public ::testing::Test {

@@ -22,8 +22,8 @@ struct Qso {
 
 class ScoreQso : public ::testing::Test {
  protected:
-  std::int32_t add(const Qso& q) { return engine.scoreQso(q.view(), true); }
-  std::int32_t score(const Qso& q) { return engine.scoreQso(q.view(), false); }
+  std::int32_t add(const Qso& q) { return engine.count(q.view()).points; }
+  std::int32_t score(const Qso& q) const { return engine.points(q.view()); }
   const TStatistic& band(const char* b) { return *engine.stats().find(b); }
 
   ContestEngine engine;
@@ -47,8 +47,8 @@ TEST_P(Points, DependOnBandAndOnWhichSideOfTheAreaEachStationIs)
   q.band = row.band;
   q.myMainPrefix = row.mine;
   q.mainPrefix = row.theirs;
-  EXPECT_EQ(engine.scoreQso(q.view(), false), row.points);
-  EXPECT_EQ(engine.scoreQso(q.view(), true), row.points);
+  EXPECT_EQ(engine.points(q.view()), row.points);
+  EXPECT_EQ(engine.count(q.view()).points, row.points);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,7 +126,7 @@ TEST_F(ScoreQso, AreaStationsSendTwoLettersOthersFourLettersOrDigitsAtTheEnd)
     Qso q;
     q.mainPrefix = row.prefix;
     q.report = row.report;
-    fresh.scoreQso(q.view(), true);
+    fresh.count(q.view());
     const TStatistic& s = *fresh.stats().find("3.5");
     EXPECT_EQ(s.AreaMults, row.area) << row.prefix << " '" << row.report << "'";
     EXPECT_EQ(s.RdaMults, row.rda) << row.prefix << " '" << row.report << "'";
@@ -194,21 +194,28 @@ TEST_F(ScoreQso, RepeatsAreRefusedWhateverOrderTheContactsCameIn)
   EXPECT_EQ(calls, (std::vector<std::string>{"AA1AA", "MM1MM", "ZZ9ZZ"}));
 }
 
-TEST_F(ScoreQso, ListenerHearsTheBandOfEveryCountedContactOnly)
+TEST_F(ScoreQso, ACountTellsItsBandAndTheMultipliersItFound)
 {
-  std::vector<std::string> heard;
-  engine.setCountedListener([&](std::string_view b) { heard.emplace_back(b); });
   Qso q;
   q.band = "7 ";
   score(q);
-  add(q);
-  add(q);  // repeat: not counted, not heard
-  EXPECT_EQ(heard, (std::vector<std::string>{"7 "}));
+  EXPECT_EQ(engine.qsoList().size(), 0u) << "scoring counts nothing";
+  const CountResult first = engine.count(q.view());
+  EXPECT_FALSE(first.repeat);
+  EXPECT_EQ(first.band, "7 ");
+  EXPECT_EQ(first.points, 0);
+  EXPECT_EQ(first.newAreaMults, 0);
+  EXPECT_EQ(first.newRdaMults, 1);
+  const CountResult repeat = engine.count(q.view());
+  EXPECT_TRUE(repeat.repeat);
+  EXPECT_EQ(repeat.points, -1);
+  EXPECT_EQ(repeat.newRdaMults, 0);
+  q.call = "R3AB";
+  EXPECT_EQ(engine.count(q.view()).newRdaMults, 0) << "worked on the band already";
 }
 
-TEST_F(ScoreQso, ClearEmptiesEverythingButTheAreaTable)
+TEST_F(ScoreQso, ClearEmptiesEverything)
 {
-  engine.setAreaTable({"UA3A=AB"});
   Qso q;
   q.mainPrefix = "UA3A";
   q.report = "AB";
@@ -218,7 +225,6 @@ TEST_F(ScoreQso, ClearEmptiesEverythingButTheAreaTable)
   EXPECT_TRUE(engine.stats().list().empty());
   EXPECT_EQ(engine.stats().totals().QSOs, 0);
   EXPECT_TRUE(engine.areaWorked().list().empty());
-  EXPECT_EQ(engine.areaTable().size(), 1u);
   EXPECT_EQ(add(q), 1);  // no longer a repeat
 }
 

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "SettingsTestSupport.h"
-#include "plugin/ShortString.h"
+#include "tests/support/ContextHost.h"
 #include "ui/MainForm/MainForm.h"
 #include "ui/domlist/domlist.h"
 
@@ -46,15 +46,13 @@ class WindowSettings : public StoreTest {
   WindowSettings()
   {
     ensureEmptyLog();
-    writeShort(record_.TableName, "Log");
-    writeShort(record_.CaptionText, "Test host");
-    writeShort(record_.MyMainPrefix, "UA3A");
+    host_.current = SessionContext{0, "Log", "Test host", "UA3A", ""};
   }
 
   // Opens the statistics window as the host's first call does.
   std::unique_ptr<TfmMainForm> openMain()
   {
-    auto window = std::make_unique<TfmMainForm>(record_, current_);
+    auto window = std::make_unique<TfmMainForm>(host_);
     window->winId();
     window->show();
     settle();
@@ -76,8 +74,7 @@ class WindowSettings : public StoreTest {
     return QStringLiteral("%1,%2,%3,%4").arg(f.left()).arg(f.top()).arg(f.left() + f.width()).arg(f.top() + f.height());
   }
 
-  TPluginRecord record_{};
-  TPluginRecord current_{};
+  ContextHost host_;
 };
 
 TEST_F(WindowSettings, FirstRunOpensAtTheDesignedPlacesAndClosingTheAreaWindowStoresIt)

@@ -19,7 +19,7 @@ class AreaWindow : public testing::Test {
   TfmDomList* open(std::vector<std::string> areaTable = {"UA3A=AB", "UA3B=CD", "UA3C=EF"})
   {
     window.show();
-    window->engine().setAreaTable(std::move(areaTable));
+    window->session().setAreaTable(AreaTable(std::move(areaTable)));
     pressAreaButton();
     return window->areaWindow();
   }
@@ -75,7 +75,7 @@ TEST_F(AreaWindow, OpensOnceAndAfreshAfterClosing)
   EXPECT_EQ(window->areaWindow(), nullptr) << "cleared at once, before the deferred destruction";
   settle();
   EXPECT_EQ(area, nullptr);
-  window->engine().setAreaTable({"UA3A=AB"});
+  window->session().setAreaTable(AreaTable({"UA3A=AB"}));
   pressAreaButton();
   ASSERT_NE(window->areaWindow(), nullptr);
   EXPECT_EQ(captions(), QStringList({"AB"}));
@@ -126,6 +126,10 @@ TEST_F(AreaWindow, MarksTheCodesWorkedOnTheSelectedBand)
   window.addContact({"UA3EEE", "7 ", "599 EF", "UA3A"});
   band(3)->click();
   EXPECT_EQ(captions(true), QStringList({"AB"}));
+
+  // A repeat is not counted and selects no band.
+  window.addContact({"UA3CCC", "3.5", "599 EF", "UA3A"});
+  EXPECT_TRUE(band(3)->isChecked());
 }
 
 TEST_F(AreaWindow, ShowsTheStoredBandAndReportsOneThatIsNotANumber)

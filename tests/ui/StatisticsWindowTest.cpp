@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "plugin/ShortString.h"
 #include "ui/domlist/domlist.h"
 
 namespace q9x::test {
@@ -109,7 +108,7 @@ TEST(StatisticsWindow, RecalcIsDisabledWhileItRunsAndAvailableAgainAfterAnError)
   EXPECT_TRUE(button->isEnabled());
 
   ErrorCapture errors;
-  writeShort(window.currentRecord().TableName, "NoSuchTable");
+  window.context().tableName = "NoSuchTable";
   button->click();
   ASSERT_EQ(errors.errors().size(), 1);
   EXPECT_TRUE(errors.errors().front().contains("NoSuchTable")) << errors.errors().front().toStdString();

@@ -10,8 +10,6 @@
 #include <QTableWidget>
 #include <stdexcept>
 
-#include "plugin/RecordFields.h"
-#include "plugin/ShortString.h"
 
 namespace q9x::test {
 
@@ -22,19 +20,12 @@ void execOrThrow(QSqlQuery& query, const QString& statement = {})
     throw std::runtime_error(query.lastError().text().toStdString());
 }
 
-TPluginRecord hostRecord()
+void openLogDatabase()
 {
-  if (!QSqlDatabase::contains()) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(QStringLiteral(":memory:"));
-    db.open();
-  }
-  TPluginRecord record{};
-  writeShort(record.TableName, "Log");
-  writeShort(record.CaptionText, "Test host");
-  writeShort(record.MyMainPrefix, "UA3A");
-  writeShort(record.DigiBand, "7");
-  return record;
+  if (QSqlDatabase::contains()) return;
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+  db.setDatabaseName(QStringLiteral(":memory:"));
+  db.open();
 }
 
 void forgetStoredSettings()
@@ -45,7 +36,7 @@ void forgetStoredSettings()
 
 HostLog::HostLog()
 {
-  hostRecord();
+  openLogDatabase();
   QSqlQuery query;
   execOrThrow(query, QStringLiteral("DROP TABLE IF EXISTS Log"));
   execOrThrow(query, QStringLiteral("CREATE TABLE Log (CallSign TEXT, DigiBand TEXT, QSOMode TEXT, Continent "
@@ -71,7 +62,9 @@ ErrorCapture::~ErrorCapture() { setErrorSink(previous_); }
 StatisticsWindow::StatisticsWindow()
 {
   forgetStoredSettings();
-  window_ = new TfmMainForm(hostRecord(), current_);
+  openLogDatabase();
+  host_.current = SessionContext{0, "Log", "Test host", "UA3A", "7"};
+  window_ = new TfmMainForm(host_);
 }
 
 StatisticsWindow::~StatisticsWindow()
@@ -88,13 +81,9 @@ void StatisticsWindow::show()
 
 void StatisticsWindow::addContact(const LoggedContact& c)
 {
-  writeShort(current_.CallSign, c.callSign);
-  writeShort(current_.DigiBand, c.band);
-  writeShort(current_.QSOMode, "FT8");
-  writeShort(current_.QSOReportRecived, c.report);
-  writeShort(current_.MainPrefix, c.mainPrefix);
-  window_->engine().scoreQso(contactOf(current_), true);
-  window_->ShowStatistic();
+  // The host's current band is the band of the contact it added last.
+  host_.current.band = c.band;
+  window_->session().count(Contact{c.callSign, c.band, "FT8", c.report, c.mainPrefix, "", "UA3A"});
 }
 
 QStringList StatisticsWindow::row(int row) const

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/ErrorReport.h"
+#include "tests/support/ContextHost.h"
 #include "ui/MainForm/MainForm.h"
 
 namespace q9x::test {
@@ -43,7 +44,7 @@ class StatisticsWindow {
 
   TfmMainForm* operator->() const { return window_; }
   TfmMainForm* get() const { return window_; }
-  TPluginRecord& currentRecord() { return current_; }
+  SessionContext& context() { return host_.current; }
   template <class Child>
   Child* child(const char* name) const { return window_->findChild<Child*>(QLatin1String(name)); }
 
@@ -55,7 +56,7 @@ class StatisticsWindow {
   QString scoreLine() const;
 
  private:
-  TPluginRecord current_{};
+  ContextHost host_;
   QPointer<TfmMainForm> window_;
 };
 

@@ -11,13 +11,7 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
-#include "engine/AreaTable.h"
-#include "engine/Bands.h"
-#include "engine/Text.h"
 #include "platform/ErrorReport.h"
-#include "platform/HostProgram.h"
-#include "plugin/RecordFields.h"
-#include "plugin/ShortString.h"
 #include "ui/MainForm/Glyphs.h"
 #include "ui/MainForm/GridCellPainter.h"
 #include "ui/domlist/domlist.h"
@@ -26,6 +20,7 @@ namespace q9x {
 
 namespace {
 constexpr const char* kLayoutCaption = "Q9X-CUP-DIGI";
+const QString kCurrentBand = QStringLiteral("CurrentBand");
 const QColor kGridColour(253, 255, 206);
 
 // The named family where the system has it, else the nearest of its kind.
@@ -42,23 +37,27 @@ QFont pixelFont(const char* family, QFont::StyleHint kind, int pixels)
 QString number(std::int64_t value) { return QString::number(value); }
 }  // namespace
 
-TfmMainForm::TfmMainForm(const TPluginRecord& hostRecord, TPluginRecord& currentRecord)
-    : QWidget(nullptr), current_(currentRecord), LogQuery(hostRecord.Connection),
-      FormStorage1({TStoredValue{QStringLiteral("CurrentBand"), 0}})
+TfmMainForm::TfmMainForm(SessionHost& host)
+    : QWidget(nullptr), session_(host), FormStorage1({TStoredValue{kCurrentBand, 0}})
 {
   setObjectName(QStringLiteral("fmMainForm"));
   buildLayout();
   FormStorage1.setOptions(fpState | fpPosition);
   FormStorage1.attach(*this);
-  current_ = hostRecord;
-  setWindowTitle(QString::fromLocal8Bit(readShort(current_.CaptionText)) + " in " + kLayoutCaption);
-  engine_.setCountedListener([this](std::string_view band) { ShowDXList(band); });
-  engine_.setAreaTable(loadAreaFile(areaFilePath()));
+  const std::string caption = session_.context().caption;
+  setWindowTitle(QString::fromLocal8Bit(caption.data(), static_cast<qsizetype>(caption.size())) +
+                 " in " + kLayoutCaption);
+  // Direct connections: a counted contact refreshes the figures at once, as
+  // the host expects to see them when its call returns.
+  connect(&session_, &ScoringSession::figuresChanged, this, &TfmMainForm::ShowStatistic,
+          Qt::DirectConnection);
+  connect(&session_, &ScoringSession::bandSelected, this, &TfmMainForm::ShowDXList,
+          Qt::DirectConnection);
 }
 
 TfmMainForm::~TfmMainForm()
 {
-  // Area windows read this window's engine: they go first, while it is whole,
+  // Area windows read this window's session: they go first, while it is whole,
   // and not later among the plain child widgets.
   qDeleteAll(findChildren<TfmDomList*>(Qt::FindDirectChildrenOnly));
 }
@@ -226,7 +225,7 @@ void TfmMainForm::RecalcStatisticExecute()
   const auto enableAgain = qScopeGuard([this, &work] {
     if (!work.windowReleased()) RecalcStatistic->setEnabled(true);
   });
-  if (LoadLog()) ShowStatistic();
+  LoadLog();
 }
 
 void TfmMainForm::clearFigureCells()
@@ -235,39 +234,17 @@ void TfmMainForm::clearFigureCells()
     for (int column = 1; column <= 4; ++column) setCell(column, row, QString());
 }
 
-bool TfmMainForm::LoadLog()
+void TfmMainForm::LoadLog()
 {
-  const std::string band(readShort(current_.DigiBand));
   clearFigureCells();
-  engine_.clear();
-  ShowDXList(band);
-
-  LogQuery.close();
-  LogQuery.open(std::string(readShort(current_.TableName)));
-  // Let the window catch up once before the scan; calls that arrive now are
-  // served against the engine as it stands, and the scan refuses any contact
-  // they counted already.
-  if (!letEventsRun()) return false;
-
-  const std::string myMainPrefix(readShort(current_.MyMainPrefix));
-  std::size_t rows = 0;
-  // A row that fails part way leaves the fields it did not reach as they were.
-  scanRow_ = logRowOf(current_);
-  try {
-    rows = countLog(engine_, LogQuery, scanRow_, myMainPrefix);
-  } catch (...) {
-    storeLogRow(current_, scanRow_);  // the record keeps the row being read
-    throw;
-  }
-  LogQuery.close();
-  if (rows > 0) storeLogRow(current_, scanRow_);
-  writeShort(current_.DigiBand, band);
-  return true;
+  // The window catches up once the log query is open, before the scan; the
+  // figures are shown when the scan has ended.
+  session_.recalculate([this] { return letEventsRun(); });
 }
 
 void TfmMainForm::ShowStatistic()
 {
-  const BandStats& stats = engine_.stats();
+  const BandStats& stats = session_.engine().stats();
   const std::pair<const char*, int> shownBands[] = {{"3.5", 1}, {"7", 2}};
   for (auto [band, row] : shownBands) {
     if (const TStatistic* s = stats.find(band)) {
@@ -286,12 +263,9 @@ void TfmMainForm::ShowStatistic()
                       .arg(number(t.Points), number(t.Area), number(t.Rda), number(t.score())));
 }
 
-void TfmMainForm::ShowDXList(std::string_view band)
+void TfmMainForm::ShowDXList(int band)
 {
-  std::string_view trimmed = trimControls(band);
-  if (trimmed.empty()) return;
-  int n = bandNumber(trimmed);
-  if (n != 0 && areaWindow_) areaWindow_->SelectBand(n);
+  if (areaWindow_) areaWindow_->SelectBand(band);
 }
 
 TfmDomList* TfmMainForm::areaWindow() const { return areaWindow_; }
@@ -301,8 +275,10 @@ void TfmMainForm::btnOBL1Click()
   if (released_ || areaWindow_) return;
   // An error box while the area window is shown lets events run.
   const WorkInProgress work(*this);
-  auto* window = new TfmDomList(*this);
+  auto* window = new TfmDomList(*this, session_, [this] { return FormStorage1.ValueByName(kCurrentBand); });
   areaWindow_ = window;
+  connect(window, &TfmDomList::bandSelected, this,
+          [this](int band) { FormStorage1.SetValueByName(kCurrentBand, band); });
   // A closed area window waits for its deferred destruction; from the moment
   // it closes it no longer counts as open.
   connect(window, &TfmDomList::closing, this, [this, window] {
@@ -325,7 +301,7 @@ void TfmMainForm::release()
 {
   if (released_) return;
   released_ = true;
-  LogQuery.close();
+  session_.end();
   // Nothing is served from now on. The area window stays up as long as its
   // owner and goes with the owner's destruction.
   RecalcStatistic->setEnabled(false);

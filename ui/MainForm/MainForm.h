@@ -1,17 +1,13 @@
 #pragma once
-// The statistics window: owner of the whole scoring engine while the plug-in
-// is open. It shows QSOs, points and multipliers for 80 m, 40 m and in total,
+// The statistics window: owner of the scoring session while the plug-in is
+// open. It shows QSOs, points and multipliers for 80 m, 40 m and in total,
 // and the score line; Recalc rebuilds everything from the host's log.
 
 #include <QPointer>
 #include <QWidget>
-#include <string>
-#include <string_view>
 
-#include "engine/ContestEngine.h"
-#include "engine/LogScan.h"
-#include "platform/QtSqlLogQuery.h"
-#include "plugin/q9xcup.h"
+#include "session/ScoringSession.h"
+#include "session/SessionHost.h"
 #include "ui/settings/FormStorage.h"
 
 class QAction;
@@ -28,21 +24,14 @@ class TfmMainForm : public QWidget {
   Q_OBJECT
 
  public:
-  // Copies hostRecord into currentRecord, which the window reads from then on
-  // (table name, band and own prefix at every recalculation). Loads the area
-  // file; throws when it exists but cannot be read.
-  TfmMainForm(const TPluginRecord& hostRecord, TPluginRecord& currentRecord);
+  // The window reads the host's call from host from then on (table name, band
+  // and own prefix at every recalculation); host must outlive it. Loads the
+  // area file; throws when it exists but cannot be read.
+  explicit TfmMainForm(SessionHost& host);
   ~TfmMainForm() override;
 
-  ContestEngine& engine() { return engine_; }
-  const ContestEngine& engine() const { return engine_; }
-
-  // Writes the figures into the grid and the score line.
-  void ShowStatistic();
-  // Keeps the area window's band in step with a contact's band.
-  void ShowDXList(std::string_view band);
-  // Empties the engine and counts every contact of the host's log again.
-  void RecalcStatisticExecute();
+  ScoringSession& session() { return session_; }
+  const ScoringSession& session() const { return session_; }
 
   // Shows the window when it is hidden (its first showing recalculates) and
   // raises it. False when the window was released meanwhile.
@@ -68,8 +57,14 @@ class TfmMainForm : public QWidget {
   void FormShow();
   void btnOBL1Click();
   void runRecalc();
-  // False when the window was released while the log query opened.
-  bool LoadLog();
+  // Empties the engine and counts every contact of the host's log again.
+  void RecalcStatisticExecute();
+  // Stops early when the window was released while the log query opened.
+  void LoadLog();
+  // Writes the figures into the grid and the score line.
+  void ShowStatistic();
+  // Keeps the area window's band in step with the counted contacts.
+  void ShowDXList(int band);
   // Lets pending events run once; false when they released or destroyed this
   // window, which must then not be touched any more.
   bool letEventsRun();
@@ -77,10 +72,7 @@ class TfmMainForm : public QWidget {
   void clearFigureCells();
   void setCell(int column, int row, const QString& text);
 
-  TPluginRecord& current_;
-  ContestEngine engine_;
-  QtSqlLogQuery LogQuery;
-  LogRow scanRow_;
+  ScoringSession session_;
   TFormStorage FormStorage1;
   QPointer<TfmDomList> areaWindow_;
   bool released_ = false;

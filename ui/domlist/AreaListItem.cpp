@@ -4,8 +4,6 @@
 #include <cstddef>
 #include <unordered_map>
 
-#include "ui/domlist/AreaCodes.h"
-
 namespace q9x {
 
 namespace {
@@ -24,7 +22,7 @@ AreaListItem::AreaListItem(const std::string& code)
 
 bool AreaListItem::operator<(const QListWidgetItem& other) const { return captionLess(text(), other.text()); }
 
-QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& lines)
+QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& listedCodes)
 {
   // Area files repeat few codes many times: the locale comparison, which is
   // slow, runs only among the distinct codes, and the lines are then placed
@@ -32,12 +30,10 @@ QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& lines)
   std::unordered_map<std::string, std::size_t> idOf;
   std::vector<std::string> codes;
   std::vector<std::size_t> lineIds;
-  lineIds.reserve(lines.size());
-  for (const std::string& line : lines) {
-    std::optional<std::string> code = listedAreaCode(line);
-    if (!code) continue;
-    auto [at, added] = idOf.try_emplace(*code, codes.size());
-    if (added) codes.push_back(*code);
+  lineIds.reserve(listedCodes.size());
+  for (const std::string& code : listedCodes) {
+    auto [at, added] = idOf.try_emplace(code, codes.size());
+    if (added) codes.push_back(code);
     lineIds.push_back(at->second);
   }
 

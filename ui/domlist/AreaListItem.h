@@ -21,9 +21,9 @@ class AreaListItem : public QListWidgetItem {
   std::string code_;
 };
 
-// The items the area window lists for these area-file lines, already in list
-// order: ascending by caption as operator< compares them, equal captions in
-// file order. The caller owns them.
-QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& lines);
+// The items the area window lists for these codes (one per listing line of
+// the area file), already in list order: ascending by caption as operator<
+// compares them, equal captions in file order. The caller owns them.
+QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& listedCodes);
 
 }  // namespace q9x

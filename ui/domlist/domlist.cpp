@@ -13,7 +13,7 @@
 
 #include "engine/Bands.h"
 #include "platform/ErrorReport.h"
-#include "ui/MainForm/MainForm.h"
+#include "session/ScoringSession.h"
 #include "ui/domlist/AreaItemPainter.h"
 #include "ui/domlist/AreaListItem.h"
 #include "ui/domlist/BandButtonLook.h"
@@ -21,7 +21,6 @@
 namespace q9x {
 
 namespace {
-const QString kCurrentBand = QStringLiteral("CurrentBand");
 const char* const kBandButtonPrefix = "RzBitBtn";
 
 // The designed fonts, or the nearest the system has.
@@ -67,8 +66,8 @@ bool isBandButton(const QObject* child)
 }
 }  // namespace
 
-TfmDomList::TfmDomList(TfmMainForm& owner)
-    : QWidget(&owner, Qt::Window), owner_(owner)
+TfmDomList::TfmDomList(QWidget& owner, const ScoringSession& session, StoredBand storedBand)
+    : QWidget(&owner, Qt::Window), session_(session), storedBand_(std::move(storedBand))
 {
   setObjectName(QStringLiteral("fmDomList"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -160,14 +159,11 @@ void TfmDomList::FormCreate()
   // A sorting list places each insertion on its own, which makes filling it
   // quadratic: the items come sorted already and go in with sorting off.
   LV1->setSortingEnabled(false);
-  for (QListWidgetItem* item : areaListItems(owner_.engine().areaTable())) LV1->addItem(item);
+  for (QListWidgetItem* item : areaListItems(session_.areaTable().listedCodes())) LV1->addItem(item);
   LV1->setSortingEnabled(true);
 }
 
-TfmMainForm* TfmDomList::openOwner() const
-{
-  return owner_.isReleased() ? nullptr : &owner_;
-}
+bool TfmDomList::ownerServes() const { return !session_.isEnded(); }
 
 void TfmDomList::showEvent(QShowEvent* event)
 {
@@ -177,9 +173,8 @@ void TfmDomList::showEvent(QShowEvent* event)
 
 void TfmDomList::FormShow()
 {
-  TfmMainForm* owner = openOwner();
-  if (!owner) return;
-  SelectBand(wholeNumberOf(owner->formStorage().ValueByName(kCurrentBand)));
+  if (!ownerServes()) return;
+  SelectBand(wholeNumberOf(storedBand_()));
 }
 
 void TfmDomList::SelectBand(int n)
@@ -189,21 +184,20 @@ void TfmDomList::SelectBand(int n)
     bandText_ = BandNames[static_cast<std::size_t>(n - 1)];
   }
   LV1->viewport()->update();
-  if (TfmMainForm* owner = openOwner()) owner->formStorage().SetValueByName(kCurrentBand, n);
+  if (ownerServes()) emit bandSelected(n);
 }
 
 void TfmDomList::RzBitBtn1Click(int tag)
 {
-  if (openOwner()) SelectBand(tag);
+  if (ownerServes()) SelectBand(tag);
 }
 
 void TfmDomList::ownerReleased() { Panel2->setEnabled(false); }
 
 AreaMark TfmDomList::LV1CustomDrawItem(std::string_view code) const
 {
-  const TfmMainForm* owner = openOwner();
-  if (!owner) return AreaMark::OwnFont;
-  return areaMark(bandText_, code, owner->engine().areaWorked().list());
+  if (!ownerServes()) return AreaMark::OwnFont;
+  return areaMark(bandText_, code, session_.engine().areaWorked().list());
 }
 
 bool TfmDomList::eventFilter(QObject* watched, QEvent* event)

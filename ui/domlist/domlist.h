@@ -1,12 +1,15 @@
 #pragma once
 // The area window: the area codes of the area file, with the codes worked on
-// the selected band marked. Owned by the statistics window.
+// the selected band marked. Owned by the statistics window; it reads the
+// scoring session and tells its owner of band selections by a signal.
 
+#include <QVariant>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <string_view>
 
-#include "ui/domlist/AreaCodes.h"
+#include "ui/domlist/AreaMark.h"
 #include "ui/settings/FormStorage.h"
 
 class QButtonGroup;
@@ -15,31 +18,34 @@ class QListWidget;
 
 namespace q9x {
 
-class TfmMainForm;
+class ScoringSession;
 
 class TfmDomList : public QWidget {
   Q_OBJECT
 
  public:
-  // Builds the window and fills the list from the owner's area table.
-  explicit TfmDomList(TfmMainForm& owner);
+  // The band the owner has stored, read each time the window is shown.
+  using StoredBand = std::function<QVariant()>;
 
-  // Selects band n (1 to 9) and stores n as the statistics window's
-  // "CurrentBand", also when it is outside 1 to 9.
+  // Builds the window and fills the list from the session's area table. The
+  // session lives as long as the owner, which outlives this window.
+  TfmDomList(QWidget& owner, const ScoringSession& session, StoredBand storedBand);
+
+  // Selects band n (1 to 9) and reports n by bandSelected, also when it is
+  // outside 1 to 9.
   void SelectBand(int n);
   const std::string& BandText() const { return bandText_; }
   // The owner was released: the band buttons serve nothing until both go.
   void ownerReleased();
 
-  // The look of a listed code at this moment, from the owner's worked areas.
+  // The look of a listed code at this moment, from the session's worked areas.
   AreaMark LV1CustomDrawItem(std::string_view code) const;
-
-  // Position only; this window stores no values.
-  TFormStorage& formStorage() { return FormStorage1; }
 
  signals:
   // The window was closed and waits for its deferred destruction.
   void closing();
+  // Band n was selected while the owner serves; the owner stores it.
+  void bandSelected(int n);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -53,10 +59,11 @@ class TfmDomList : public QWidget {
   void FormShow();
   void Panel2Resize();
   void RzBitBtn1Click(int tag);
-  // The owner while it is open; null once it is closed and on its way out.
-  TfmMainForm* openOwner() const;
+  // False once the owner is released and on its way out.
+  bool ownerServes() const;
 
-  TfmMainForm& owner_;
+  const ScoringSession& session_;
+  StoredBand storedBand_;
   std::string bandText_;
   TFormStorage FormStorage1;
 

@@ -14,6 +14,9 @@ namespace q9x {
 namespace {
 
 const QString kFormVersion = QStringLiteral("FormVersion");
+// The layout version the settings are written with; stored settings of a
+// lower one would not be restored.
+constexpr int kLayoutVersion = 0;
 const QString kFlags = QStringLiteral("Flags");
 const QString kShowCmd = QStringLiteral("ShowCmd");
 const QString kPixelsPerInch = QStringLiteral("PixelsPerInch");
@@ -47,7 +50,7 @@ class TFormStorage::WindowHooks final : public QObject {
  public:
   explicit WindowHooks(TFormStorage& storage) : storage_(storage) {}
 
-  bool eventFilter(QObject* watched, QEvent* event) override
+  bool eventFilter(QObject*, QEvent* event) override
   {
     switch (event->type()) {
       case QEvent::Show:
@@ -62,22 +65,32 @@ class TFormStorage::WindowHooks final : public QObject {
       default:
         break;
     }
-    if (event->type() == QEvent::Show && !event->spontaneous()) {
-      reportErrors([this] { storage_.LoadWindowSettings(); });
-      return false;  // the window's own show handling follows
-    }
-    if (event->type() == QEvent::Close) {
-      // The window decides first; only a window that lets itself be closed
-      // is saved. Qt hides and releases it after the event returns.
-      watched->event(event);
-      if (event->isAccepted()) reportErrors([this] { storage_.SaveWindowSettings(); });
-      return true;
+    // The window's own close handling decides; Qt hides a window that lets
+    // itself be closed right after that decision, and only such a window is
+    // saved then. A refused close is forgotten when the window shows again.
+    switch (event->type()) {
+      case QEvent::Close:
+        closeAsked_ = true;
+        break;
+      case QEvent::Show:
+        closeAsked_ = false;
+        // The window's own show handling follows.
+        if (!event->spontaneous()) reportErrors([this] { storage_.LoadWindowSettings(); });
+        break;
+      case QEvent::Hide:
+        if (event->spontaneous() || !closeAsked_) break;
+        closeAsked_ = false;
+        reportErrors([this] { storage_.SaveWindowSettings(); });
+        break;
+      default:
+        break;
     }
     return false;
   }
 
  private:
   TFormStorage& storage_;
+  bool closeAsked_ = false;
 };
 
 TFormStorage::TFormStorage(std::vector<TStoredValue> storedValues)
@@ -125,7 +138,7 @@ void TFormStorage::LoadWindowSettings()
   saved_ = false;
   const SettingsPlatform& platform = settingsPlatform();
   const std::unique_ptr<SettingsStore> store = openStore(platform, section_);
-  if (readInt(*store, kFormVersion, 0) >= version_) {
+  if (readInt(*store, kFormVersion, 0) >= kLayoutVersion) {
     restorePlacement(*store, platform);
     loaded_ = true;
     restoreStoredValues(*store);
@@ -217,7 +230,7 @@ void TFormStorage::SaveWindowSettings()
   if (!loaded_ || !window_) return;
   const SettingsPlatform& platform = settingsPlatform();
   const std::unique_ptr<SettingsStore> store = openStore(platform, section_);
-  store->write(kFormVersion, QString::number(version_));
+  store->write(kFormVersion, QString::number(kLayoutVersion));
   writePlacement(*store, platform);
   // Built at run time: Qt's settings cache keeps the values it is given, and
   // it outlives this library.

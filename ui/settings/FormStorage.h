@@ -45,25 +45,16 @@ class TFormStorage {
   // Sets the named value, appending it when there is none. Changes only memory.
   void SetValueByName(const QString& name, const QVariant& value);
 
-  const std::vector<TStoredValue>& StoredValues() const { return values_; }
-
   void setOptions(unsigned options) { options_ = options; }
-  // Stored settings of a lower version are not restored.
-  void setVersion(int version) { version_ = version; }
 
-  // Takes over the window's show and close request: settings are loaded
-  // before the window's own show handling and saved after its own close
-  // decision, when it lets itself be closed. The section is the window's
-  // class name unless one is given.
+  // Watches the window's show and close: settings are loaded before the
+  // window's own show handling, and saved when its own close handling has
+  // let it close. The section is the window's class name unless one is given.
   void attach(QWidget& window, const QString& section = {});
 
   // Errors are thrown; the attached handlers report them and carry on.
   void LoadWindowSettings();
   void SaveWindowSettings();
-
-  bool isLoaded() const { return loaded_; }
-  bool isSaved() const { return saved_; }
-  bool isDestroying() const { return destroying_; }
 
  private:
   class WindowHooks;
@@ -77,7 +68,6 @@ class TFormStorage {
 
   std::vector<TStoredValue> values_;
   unsigned options_ = fpPosition;
-  int version_ = 0;
   QPointer<QWidget> window_;
   FrameKeeper frame_;
   QString section_;

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "engine/AreaTable.h"
-#include "ui/domlist/AreaCodes.h"
 #include "ui/domlist/AreaListItem.h"
 
 namespace {
@@ -51,11 +50,10 @@ std::vector<std::string> expectedLines(std::string_view bytes)
 }
 
 // The list order by a plain stable sort with the item comparison.
-std::vector<std::string> expectedCodes(const std::vector<std::string>& lines)
+std::vector<std::string> expectedCodes(const std::vector<std::string>& listed)
 {
   std::vector<q9x::AreaListItem> items;
-  for (const std::string& line : lines)
-    if (auto code = q9x::listedAreaCode(line)) items.emplace_back(*code);
+  for (const std::string& code : listed) items.emplace_back(code);
   std::vector<const q9x::AreaListItem*> order;
   for (const auto& item : items) order.push_back(&item);
   std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return *a < *b; });
@@ -88,18 +86,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   if (lines != expectedLines(bytes)) fail("the lines break the line rules");
 
   // The exchange proposal for prefixes taken from the file itself.
+  const q9x::AreaTable table(lines);
   for (std::size_t i = 0; i < lines.size() && i < 8; ++i) {
     const std::string_view prefix = std::string_view(lines[i]).substr(0, 4);
-    if (q9x::lookupArea(lines, "UA3A", prefix).size() > 2) fail("a proposal longer than two bytes");
-    q9x::lookupArea(lines, " ua3a ", "UA2");
+    if (table.lookup("UA3A", prefix).size() > 2) fail("a proposal longer than two bytes");
+    table.lookup(" ua3a ", "UA2");
   }
 
-  const QList<QListWidgetItem*> items = q9x::areaListItems(lines);
+  const std::vector<std::string> listed = table.listedCodes();
+  std::size_t withSign = 0;
+  for (const std::string& line : lines) withSign += line.find('=') != std::string::npos;
+  if (listed.size() != withSign) fail("not one listed code per line with a sign");
+  const QList<QListWidgetItem*> items = q9x::areaListItems(listed);
   QListWidget list;
   list.setSortingEnabled(false);
   for (QListWidgetItem* item : items) list.addItem(item);
   list.setSortingEnabled(true);
-  const std::vector<std::string> expected = expectedCodes(lines);
+  const std::vector<std::string> expected = expectedCodes(listed);
   if (static_cast<std::size_t>(list.count()) != expected.size()) fail("the list lacks or adds items");
   for (int i = 0; i < list.count(); ++i) {
     auto* item = dynamic_cast<q9x::AreaListItem*>(list.item(i));

@@ -1,16 +1,8 @@
-#include "ui/domlist/AreaCodes.h"
+#include "ui/domlist/AreaMark.h"
 
-#include "engine/Text.h"
 #include "engine/WorkedSet.h"
 
 namespace q9x {
-
-std::optional<std::string> listedAreaCode(std::string_view line)
-{
-  const std::size_t sign = line.find('=');
-  if (sign == std::string_view::npos) return std::nullopt;
-  return std::string(trimControls(line.substr(sign + 1, 4)));
-}
 
 AreaMark areaMark(std::string_view bandText, std::string_view code,
                   const std::vector<std::string>& workedKeys)

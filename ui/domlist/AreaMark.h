@@ -1,18 +1,11 @@
 #pragma once
-// What the area window makes of the area file and of the worked keys: the
-// code each line offers for the list, and how a listed code is to be marked.
+// How the area window marks a listed code, from the worked keys.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace q9x {
-
-// The code a line of the area file lists: at most four bytes right after the
-// first "=", trimmed of bytes 0 to 32. Lines without "=" list nothing; a line
-// ending in "=" lists the empty code.
-std::optional<std::string> listedAreaCode(std::string_view line);
 
 enum class AreaMark {
   OwnFont,   // nothing worked at all: the list's own font and colour
