@@ -13,11 +13,12 @@
 #include <functional>
 
 #include "LogDatabase.h"
-#include "plugin/ShortString.h"
+#include "hostkit/ShortText.h"
 #include "plugin/q9xcup.h"
 
 namespace q9x::test {
 namespace {
+using q9xkit::writeShort;
 
 TPluginRecord record(const char* call, const char* band, const char* mainPrefix = "UA3A",
                      const char* report = "599 AB")
