@@ -16,6 +16,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <functional>
 #include <ostream>
 #include <random>
@@ -24,9 +25,11 @@
 #include "plugin/q9xcup.h"
 #include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
+#include "tests/support/LogTable.h"
 
 namespace {
 
+using q9xtest::EmptyLog;
 using q9xtest::plugin;
 using q9xtest::settle;
 using q9xtest::topLevel;
@@ -101,20 +104,18 @@ class AreaFileFault : public ::testing::TestWithParam<FaultCase> {
     shownErrors().clear();
     fs::create_directories(areaFile().parent_path());
     fs::remove(areaFile());
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
-    db.setDatabaseName(":memory:");
-    ASSERT_TRUE(db.open());
-    QSqlQuery(db).exec("create table Log (CallSign text, DigiBand text, QSOMode text, "
-                       "Continent text, QSOReportRecived text, MainPrefix text, DXCCPrefix text)");
+    log_.emplace();
   }
   void TearDown() override
   {
     plugin().Release();
     settle();
     fs::remove(areaFile());
-    QSqlDatabase::database().close();
-    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    log_.reset();
   }
+
+ private:
+  std::optional<EmptyLog> log_;
 };
 
 TEST_P(AreaFileFault, OpensWithTheFileOrRefusesNamingIt)

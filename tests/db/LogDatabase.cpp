@@ -11,36 +11,6 @@
 
 namespace q9x::test {
 
-void execute(QSqlDatabase db, const QString& statement)
-{
-  QSqlQuery query(db);
-  ASSERT_TRUE(query.exec(statement)) << statement.toStdString() << ": "
-                                     << query.lastError().text().toStdString();
-}
-
-void createLogTable(QSqlDatabase db, const QString& table, const std::vector<LogEntry>& rows,
-                    const QString& callSignType)
-{
-  execute(db, QStringLiteral("create temporary table %1 (Id integer, CallSign %2, DigiBand text, "
-                             "QSOMode text, QSOReportRecived text, MainPrefix text, "
-                             "DXCCPrefix text, Continent text)")
-                  .arg(table, callSignType));
-  db.transaction();
-  QSqlQuery insert(db);
-  insert.prepare(QStringLiteral("insert into %1 (Id, CallSign, DigiBand, QSOMode, QSOReportRecived, "
-                                "MainPrefix, DXCCPrefix, Continent) values (?, ?, ?, ?, ?, ?, ?, ?)")
-                     .arg(table));
-  int id = 0;
-  for (const LogEntry& row : rows) {
-    insert.addBindValue(++id);
-    for (const QVariant& value : {row.CallSign, row.DigiBand, row.QSOMode, row.QSOReportRecived,
-                                  row.MainPrefix, row.DXCCPrefix, row.Continent})
-      insert.addBindValue(value.isNull() ? QVariant(QMetaType::fromType<QString>()) : value);
-    ASSERT_TRUE(insert.exec()) << insert.lastError().text().toStdString();
-  }
-  db.commit();
-}
-
 std::vector<LogEntry> weekendLog(int rows)
 {
   static const char* const calls[] = {"RA1A", "ra1a", "RA1A/P", "R/A1", "UA3AB", "ua3ab", "UA3A",

@@ -1,6 +1,6 @@
 #pragma once
-// Log tables for the database tests, built the way a host logger stores its
-// contacts, in whichever Qt SQL database the test opened.
+// The logs of the database tests: a weekend's contacts in the shared log
+// table, and the figures the engine counted from them as text.
 
 #include <QSqlDatabase>
 #include <QString>
@@ -10,29 +10,13 @@
 #include <vector>
 
 #include "engine/ContestEngine.h"
+#include "tests/support/LogTable.h"
 
 namespace q9x::test {
 
-// One contact row; a null QVariant is a database NULL.
-struct LogEntry {
-  QVariant CallSign;
-  QVariant DigiBand = QStringLiteral("7");
-  QVariant QSOMode = QStringLiteral("RTTY");
-  QVariant QSOReportRecived = QStringLiteral("599 AB");
-  QVariant MainPrefix = QStringLiteral("UA3A");
-  QVariant DXCCPrefix = QStringLiteral("UA3A");
-  QVariant Continent = QStringLiteral("EU");
-};
-
-// Creates a temporary table with the seven log columns and an Id, seen only
-// through this connection (so test programs running in parallel on one server
-// never meet), and fills it. callSignType is the CallSign column's type, with
-// its collation where the test needs one.
-void createLogTable(QSqlDatabase db, const QString& table, const std::vector<LogEntry>& rows,
-                    const QString& callSignType = QStringLiteral("text"));
-
-// Runs a statement of the test's own; fails the test with the database's text.
-void execute(QSqlDatabase db, const QString& statement);
+using q9xtest::createLogTable;
+using q9xtest::execute;
+using q9xtest::LogEntry;
 
 // A log of a multi-operator weekend: callsigns in mixed case and with
 // portable suffixes, contacts repeated on the same band and mode, every band

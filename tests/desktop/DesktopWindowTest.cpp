@@ -21,6 +21,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "hostkit/PluginWindows.h"
+#include "tests/support/LogTable.h"
 #include "../settings/SettingsTestSupport.h"
 #include "../settings/StoredWindow.h"
 #include "tests/support/ContextHost.h"
@@ -75,14 +77,31 @@ QString edges(const QRect& r)
   return QStringLiteral("%1,%2,%3,%4").arg(r.left()).arg(r.top()).arg(r.left() + r.width()).arg(r.top() + r.height());
 }
 
+// Says where the tests run: on a real X server with a window manager, or on
+// the offscreen platform where none could be started.
+class PlatformNamed : public ::testing::Environment {
+ public:
+  void SetUp() override
+  {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+      std::printf("Desktop tests on X display %s, screen %dx%d\n", qgetenv("DISPLAY").constData(),
+                  screen.width(), screen.height());
+    else
+      std::printf("No X server: the desktop tests run on the %s platform, screen %dx%d\n",
+                  qPrintable(QGuiApplication::platformName()), screen.width(), screen.height());
+  }
+};
+[[maybe_unused]] ::testing::Environment* const platformNamed =
+    ::testing::AddGlobalTestEnvironment(new PlatformNamed);
+
 void ensureEmptyLog()
 {
   if (QSqlDatabase::contains()) return;
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
   db.setDatabaseName(QStringLiteral(":memory:"));
   db.open();
-  QSqlQuery(db).exec(QStringLiteral("create table Log (CallSign text, DigiBand text, QSOMode text, "
-                                    "QSOReportRecived text, DXCCPrefix text, MainPrefix text, Continent text)"));
+  q9xtest::createLogTable(db, QStringLiteral("Log"));
 }
 
 class Desktop : public StoreTest {

@@ -200,10 +200,4 @@ TEST_F(EntryWindowTest, EnterWithoutCallsignLogsNothing)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-  ::testing::InitGoogleTest(&argc, argv);
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  return RUN_ALL_TESTS();
-}
+

@@ -221,9 +221,4 @@ TEST(HostImport, KeepsQuotedCommasAndQuotesAndSkipsBlankLines)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-  QCoreApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
+

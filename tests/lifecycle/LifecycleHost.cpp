@@ -14,21 +14,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace q9xtest {
 
-EmptyLog::EmptyLog()
-{
-  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-  db.setDatabaseName(QStringLiteral(":memory:"));
-  db.open();
-  QSqlQuery(db).exec(QStringLiteral("create table Log (CallSign text, DigiBand text, QSOMode text, Continent text, "
-                                    "QSOReportRecived text, MainPrefix text, DXCCPrefix text)"));
-}
-
-EmptyLog::~EmptyLog()
-{
-  QSqlDatabase::database().close();
-  QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-}
-
 TPluginRecord hostRecord()
 {
   return q9xkit::makeRecord({0, "Log", "Lifecycle", "UA3A"},

@@ -7,18 +7,9 @@
 
 #include "plugin/q9xcup.h"
 #include "tests/support/LoadedPlugin.h"
+#include "tests/support/LogTable.h"
 
 namespace q9xtest {
-
-// An empty in-memory log on the default Qt SQL connection, for the life of
-// the object.
-class EmptyLog {
- public:
-  EmptyLog();
-  ~EmptyLog();
-  EmptyLog(const EmptyLog&) = delete;
-  EmptyLog& operator=(const EmptyLog&) = delete;
-};
 
 // The record a host hands over: the log table, its own prefix, and a contact
 // on 7 MHz from inside the area.

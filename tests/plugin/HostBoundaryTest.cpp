@@ -8,15 +8,20 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "plugin/q9xcup.h"
 #include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
+#include "tests/support/LogTable.h"
 
 namespace {
 
+using q9xtest::addLogRow;
+using q9xtest::EmptyLog;
+using q9xtest::LogEntry;
 using q9xtest::plugin;
 using q9xtest::settle;
 
@@ -75,28 +80,23 @@ class HostBoundary : public ::testing::Test {
   void SetUp() override
   {
     shownErrors().clear();
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
-    db.setDatabaseName(":memory:");
-    ASSERT_TRUE(db.open());
-    QSqlQuery(db).exec("create table Log (CallSign text, DigiBand text, QSOMode text, "
-                       "Continent text, QSOReportRecived text, MainPrefix text, DXCCPrefix text)");
+    log_.emplace();
   }
   void TearDown() override
   {
     plugin().Release();
     settle();
     EXPECT_EQ(statisticsWindow(), nullptr);
-    QSqlDatabase::database().close();
-    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    log_.reset();
   }
   static void logRow(const char* call, const char* band)
   {
-    QSqlQuery q;
-    q.prepare("insert into Log values (?, ?, 'CW', 'eu', '599 1234', 'R3', 'UA')");
-    q.addBindValue(call);
-    q.addBindValue(band);
-    ASSERT_TRUE(q.exec());
+    addLogRow(QSqlDatabase::database(), "Log",
+              LogEntry{call, band, "CW", "599 1234", "R3", "UA", "eu"});
   }
+
+ private:
+  std::optional<EmptyLog> log_;
 };
 
 TEST_F(HostBoundary, GetInfoWritesOnlyTheIdentityBytes)

@@ -27,6 +27,7 @@
 #include "tests/randomhost/ContestModel.h"
 #include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
+#include "tests/support/LogTable.h"
 
 namespace q9xtest {
 namespace {
@@ -54,11 +55,9 @@ class RandomHost {
  public:
   explicit RandomHost(unsigned long long seed) : random_(seed), table_(shippedAreaTable())
   {
-    QSqlQuery q;
-    q.exec("create table Log (CallSign text, DigiBand text, QSOMode text, Continent text, "
-           "QSOReportRecived text, MainPrefix text, DXCCPrefix text)");
+    createLogTable(QSqlDatabase::database(), "Log");
     // In index order, rows of one callsign come in the order they were logged.
-    q.exec("create index LogCall on Log (CallSign)");
+    execute(QSqlDatabase::database(), "create index LogCall on Log (CallSign)");
   }
 
   void step(unsigned long long n)
@@ -143,11 +142,10 @@ class RandomHost {
 
   void logRow(const ModelContact& c)
   {
-    QSqlQuery q;
-    q.prepare("insert into Log values (?, ?, ?, 'EU', ?, ?, ?)");
-    for (const std::string* field : {&c.call, &c.band, &c.mode, &c.report, &c.mainPrefix, &c.dxcc})
-      q.addBindValue(QString::fromStdString(*field));
-    ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    const auto text = [](const std::string& bytes) { return QString::fromStdString(bytes); };
+    addLogRow(QSqlDatabase::database(), "Log",
+              LogEntry{text(c.call), text(c.band), text(c.mode), text(c.report), text(c.mainPrefix),
+                       text(c.dxcc), "EU"});
     log_.push_back(c);
   }
 

@@ -4,19 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstring>
 #include <stdexcept>
 
 #include "plugin/q9xcup.h"
 #include "tests/support/LoadedPlugin.h"
+#include "tests/support/LogTable.h"
 
 namespace {
 
@@ -39,6 +36,7 @@ QVariant stored(const QString& key)
 
 TEST(PluginSettings, ChosenBandSurvivesReleaseAndRun)
 {
+  const q9xtest::EmptyLog log;
   TPluginRecord rec{};
   const char table[] = "Log";
   rec.TableName[0] = sizeof table - 1;
@@ -73,17 +71,4 @@ TEST(PluginSettings, ChosenBandSurvivesReleaseAndRun)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-  db.setDatabaseName(QStringLiteral(":memory:"));
-  db.open();
-  QSqlQuery(db).exec(QStringLiteral("create table Log (CallSign text, DigiBand text, QSOMode text, "
-                                    "QSOReportRecived text, DXCCPrefix text, MainPrefix text, Continent text)"));
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
+

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "hostkit/PluginWindows.h"
+#include "tests/support/LogTable.h"
 #include "SettingsTestSupport.h"
 #include "tests/support/ContextHost.h"
 #include "ui/MainForm/MainForm.h"
@@ -31,15 +33,10 @@ void ensureEmptyLog()
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
   db.setDatabaseName(QStringLiteral(":memory:"));
   db.open();
-  QSqlQuery(db).exec(QStringLiteral("create table Log (CallSign text, DigiBand text, QSOMode text, "
-                                    "QSOReportRecived text, DXCCPrefix text, MainPrefix text, Continent text)"));
+  q9xtest::createLogTable(db, QStringLiteral("Log"));
 }
 
-void settle()
-{
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
+using q9xkit::settle;
 
 class WindowSettings : public StoreTest {
  protected:

@@ -8,8 +8,8 @@
 
 namespace q9xtest {
 
-// Captures the boxes while it lives; the test program's main holds one,
-// after the application object.
+// Captures the boxes while it lives; every program that loads the plug-in
+// holds one while its tests run.
 class ErrorBoxCapture {
  public:
   ErrorBoxCapture();

@@ -4,21 +4,27 @@
 #include <QDir>
 #include <QLabel>
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <stdexcept>
+#include <gtest/gtest.h>
 
+#include "platform/ErrorReport.h"
+#include "tests/support/LogTable.h"
 
 namespace q9x::test {
 
 namespace {
-void execOrThrow(QSqlQuery& query, const QString& statement = {})
-{
-  if (!(statement.isEmpty() ? query.exec() : query.exec(statement)))
-    throw std::runtime_error(query.lastError().text().toStdString());
-}
+// An error box would wait for a user who is not there: any error a test does
+// not capture fails it instead.
+class UnexpectedErrorsFail : public ::testing::Environment {
+ public:
+  void SetUp() override
+  {
+    setErrorSink([](const QString& text) { ADD_FAILURE() << "error shown: " << text.toStdString(); });
+  }
+};
+[[maybe_unused]] ::testing::Environment* const unexpectedErrors =
+    ::testing::AddGlobalTestEnvironment(new UnexpectedErrorsFail);
 
 void openLogDatabase()
 {
@@ -37,19 +43,17 @@ void forgetStoredSettings()
 HostLog::HostLog()
 {
   openLogDatabase();
-  QSqlQuery query;
-  execOrThrow(query, QStringLiteral("DROP TABLE IF EXISTS Log"));
-  execOrThrow(query, QStringLiteral("CREATE TABLE Log (CallSign TEXT, DigiBand TEXT, QSOMode TEXT, Continent "
-                                    "TEXT, QSOReportRecived TEXT, MainPrefix TEXT, DXCCPrefix TEXT)"));
+  q9xtest::execute(QSqlDatabase::database(), QStringLiteral("DROP TABLE IF EXISTS Log"));
+  q9xtest::createLogTable(QSqlDatabase::database(), QStringLiteral("Log"));
 }
 
 void HostLog::add(const LoggedContact& c)
 {
-  QSqlQuery query;
-  query.prepare(QStringLiteral("INSERT INTO Log VALUES (?, ?, 'FT8', 'EU', ?, ?, ?)"));
-  for (const std::string* field : {&c.callSign, &c.band, &c.report, &c.mainPrefix, &c.mainPrefix})
-    query.addBindValue(QString::fromStdString(*field));
-  execOrThrow(query);
+  const auto text = [](const std::string& bytes) { return QString::fromStdString(bytes); };
+  q9xtest::addLogRow(QSqlDatabase::database(), QStringLiteral("Log"),
+                     q9xtest::LogEntry{text(c.callSign), text(c.band), QStringLiteral("FT8"),
+                                       text(c.report), text(c.mainPrefix), text(c.mainPrefix),
+                                       QStringLiteral("EU")});
 }
 
 ErrorCapture::ErrorCapture()
@@ -96,11 +100,5 @@ QStringList StatisticsWindow::row(int row) const
 }
 
 QString StatisticsWindow::scoreLine() const { return child<QLabel>("Label1")->text(); }
-
-void settle()
-{
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-}
 
 }  // namespace q9x::test

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <string>
 
+#include "hostkit/PluginWindows.h"
 #include "platform/ErrorReport.h"
 #include "tests/support/ContextHost.h"
 #include "ui/MainForm/MainForm.h"
@@ -61,6 +62,6 @@ class StatisticsWindow {
 };
 
 // Lets deferred deletions and pending events run.
-void settle();
+using q9xkit::settle;
 
 }  // namespace q9x::test
