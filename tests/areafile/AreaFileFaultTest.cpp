@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -22,6 +21,7 @@
 #include <random>
 #include <string>
 
+#include "hostkit/HostRecord.h"
 #include "plugin/q9xcup.h"
 #include "tests/support/ErrorBoxCapture.h"
 #include "tests/support/LoadedPlugin.h"
@@ -44,26 +44,11 @@ fs::path areaFile()
 
 void writeFile(const std::string& bytes) { std::ofstream(areaFile(), std::ios::binary) << bytes; }
 
-void setShort(TShortString& field, const std::string& text)
-{
-  field[0] = static_cast<unsigned char>(text.size());
-  std::memcpy(field + 1, text.data(), text.size());
-}
-
 // A contact from inside the area, on 3.5 MHz, to an operator outside it.
 TPluginRecord contact(const std::string& mainPrefix)
 {
-  TPluginRecord r{};
-  setShort(r.TableName, "Log");
-  setShort(r.CaptionText, "Test");
-  setShort(r.MyMainPrefix, "R3");
-  setShort(r.CallSign, "UA3XYZ");
-  setShort(r.DigiBand, "3.5");
-  setShort(r.QSOMode, "CW");
-  setShort(r.QSOReportRecived, "599 AB");
-  setShort(r.MainPrefix, mainPrefix);
-  setShort(r.DXCCPrefix, "UA3A");
-  return r;
+  return q9xkit::makeRecord({0, "Log", "Test", "R3"},
+                            {"UA3XYZ", "3.5", "CW", "", "599 AB", mainPrefix, "UA3A"});
 }
 
 std::string proposal(const std::string& mainPrefix)

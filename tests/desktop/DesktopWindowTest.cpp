@@ -95,20 +95,11 @@ class PlatformNamed : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const platformNamed =
     ::testing::AddGlobalTestEnvironment(new PlatformNamed);
 
-void ensureEmptyLog()
-{
-  if (QSqlDatabase::contains()) return;
-  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-  db.setDatabaseName(QStringLiteral(":memory:"));
-  db.open();
-  q9xtest::createLogTable(db, QStringLiteral("Log"));
-}
-
 class Desktop : public StoreTest {
  protected:
   Desktop()
   {
-    ensureEmptyLog();
+    q9xtest::ensureEmptyLog();
     host_.current = SessionContext{0, "Log", "Desktop", "UA3A", ""};
     screen = QGuiApplication::primaryScreen()->size();
     pixelsPerInch = qtSettingsPlatform().pixelsPerInch();

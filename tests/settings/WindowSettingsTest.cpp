@@ -27,22 +27,13 @@ constexpr QPoint kAreaDesigned{1017, 288};
 
 // An empty host log on the default connection, so that showing the
 // statistics window recalculates without an error.
-void ensureEmptyLog()
-{
-  if (QSqlDatabase::contains()) return;
-  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-  db.setDatabaseName(QStringLiteral(":memory:"));
-  db.open();
-  q9xtest::createLogTable(db, QStringLiteral("Log"));
-}
-
 using q9xkit::settle;
 
 class WindowSettings : public StoreTest {
  protected:
   WindowSettings()
   {
-    ensureEmptyLog();
+    q9xtest::ensureEmptyLog();
     host_.current = SessionContext{0, "Log", "Test host", "UA3A", ""};
   }
 

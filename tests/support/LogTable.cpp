@@ -58,13 +58,16 @@ void addLogRow(QSqlDatabase db, const QString& table, const LogEntry& row)
   insertRow(insert, id, row);
 }
 
-EmptyLog::EmptyLog()
+void ensureEmptyLog()
 {
+  if (QSqlDatabase::contains()) return;
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
   db.setDatabaseName(QStringLiteral(":memory:"));
   EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
   createLogTable(db, QStringLiteral("Log"));
 }
+
+EmptyLog::EmptyLog() { ensureEmptyLog(); }
 
 EmptyLog::~EmptyLog()
 {

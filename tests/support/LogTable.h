@@ -33,6 +33,10 @@ void addLogRow(QSqlDatabase db, const QString& table, const LogEntry& row);
 // Runs a statement of the test's own; fails the test with the database's text.
 void execute(QSqlDatabase db, const QString& statement);
 
+// The default Qt SQL connection with an empty log table "Log" in memory, for
+// the rest of the program, unless the default connection exists already.
+void ensureEmptyLog();
+
 // An empty log table "Log" in a new in-memory database on the default Qt SQL
 // connection, for the life of the object.
 class EmptyLog {
