@@ -4,7 +4,10 @@
 // the plug-in gives a wrong answer on any measured path.
 //
 //   q9x-bench [--sizes 1000,10000,100000,1000000] [--runs N] [--quick] [--no-index]
-//             [--plugin PATH]
+//             [--postgres] [--plugin PATH]
+//
+// With --postgres the logs are on the PostgreSQL server of scripts/postgres.sh
+// (Q9X_PG_*) instead of an SQLite file, and the bare C scan is libpq's.
 
 #include <QApplication>
 #include <QSqlDatabase>
@@ -13,15 +16,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bench/AreaWindowBenchmark.h"
+#include "bench/BareScans.h"
 #include "bench/ContactGenerator.h"
 #include "bench/HostRecords.h"
 #include "bench/PluginBenchmark.h"
 #include "bench/PluginLibrary.h"
+#include "bench/PostgresLog.h"
 #include "bench/Report.h"
 #include "bench/SqliteLog.h"
 
@@ -34,6 +40,7 @@ struct Options {
   BenchmarkPlan plan{5, {41, 1024}, {21, 50}, {11, 20}};
   QString pluginPath;
   bool indexCallSign = true;
+  bool postgres = false;
   long areaLines = 1000000;
 };
 
@@ -48,6 +55,8 @@ Options parseOptions(const QStringList& args)
       o.areaLines = 10000;
     } else if (arg == "--no-index") {
       o.indexCallSign = false;
+    } else if (arg == "--postgres") {
+      o.postgres = true;
     } else if (arg == "--runs" && hasValue) {
       o.plan.scanRuns = args[++i].toULongLong();
     } else if (arg == "--area-lines" && hasValue) {
@@ -59,7 +68,7 @@ Options parseOptions(const QStringList& args)
       for (const QString& size : args[++i].split(',')) o.sizes.push_back(size.toULongLong());
     } else {
       throw std::invalid_argument(
-          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--plugin PATH]");
+          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--postgres] [--plugin PATH]");
     }
   }
   if (o.plan.scanRuns == 0 || std::count(o.sizes.begin(), o.sizes.end(), 0))
@@ -87,8 +96,19 @@ int run(QApplication& app)
   QTemporaryDir folder;
   if (!folder.isValid()) throw std::runtime_error("no temporary folder");
   const std::string databasePath = folder.filePath(QStringLiteral("log.sqlite")).toStdString();
-  writeLogDatabase(databasePath, contacts, options.sizes, options.indexCallSign);
-  openDefaultConnection(QString::fromStdString(databasePath));
+  std::unique_ptr<LibpqScanner> libpq;
+  ClientScan clientScan;
+  if (options.postgres) {
+    const std::string server = postgresConnectionInfo();
+    writePostgresLog(server, contacts, options.sizes, options.indexCallSign);
+    openDefaultPostgresConnection();
+    libpq = std::make_unique<LibpqScanner>(server);
+    clientScan = [&](const std::string& table) { return libpq->scan(table); };
+  } else {
+    writeLogDatabase(databasePath, contacts, options.sizes, options.indexCallSign);
+    openDefaultConnection(QString::fromStdString(databasePath));
+    clientScan = [&](const std::string& table) { return scanWithSqlite(databasePath, table); };
+  }
 
   PluginLibrary plugin(options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath);
   const TPluginRecord opening = hostRecord(Station{logTableName(0)});
@@ -96,7 +116,7 @@ int run(QApplication& app)
 
   std::vector<Figures> figures;
   {
-    PluginBenchmark benchmark(options.plan, plugin, contacts, logged, databasePath);
+    PluginBenchmark benchmark(options.plan, plugin, contacts, logged, clientScan);
     for (std::size_t size : options.sizes) {
       std::fprintf(stderr, "measuring %zu contacts...\n", size);
       figures.push_back(benchmark.measure(size));
@@ -106,8 +126,10 @@ int run(QApplication& app)
   QCoreApplication::processEvents();
 
   printMachine(stdout);
-  std::printf("Log tables %s an index on CallSign.\n\n", options.indexCallSign ? "with" : "without");
-  printReport(stdout, figures);
+  std::printf("Log tables %s an index on CallSign, on %s.\n\n", options.indexCallSign ? "with" : "without",
+              options.postgres ? "the PostgreSQL server" : "an SQLite file");
+  printReport(stdout, figures, options.postgres ? "libpq" : "SQLite C");
+  if (options.postgres) return 0;  // the area window does not depend on the log's database
   printAreaWindowFigures(stdout, options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath,
                          options.areaLines);
   return 0;
