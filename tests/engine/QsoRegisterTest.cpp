@@ -66,5 +66,20 @@ TEST(QsoRegister, ClearForgetsEveryContact)
   EXPECT_EQ(r.list().front().Mode, "FT8");
 }
 
+TEST(QsoRegister, FindsEveryContactWhileItsIndexGrows)
+{
+  // Across several growths of the index, and part way through moving it.
+  QsoRegister r;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string call = "R" + std::to_string(i * 7919 % 20000);
+    ASSERT_TRUE(r.add(call, "7", "CW")) << call;
+    const std::string earlier = "R" + std::to_string(i / 2 * 7919 % 20000);
+    ASSERT_TRUE(r.contains(earlier, "7", "CW")) << earlier << " after " << call;
+    ASSERT_FALSE(r.add(earlier, "7", "CW")) << earlier << " after " << call;
+  }
+  EXPECT_EQ(r.size(), 20000u);
+  EXPECT_FALSE(r.contains("R20000", "7", "CW"));
+}
+
 }  // namespace
 }  // namespace q9x
