@@ -23,6 +23,14 @@ QsoRegister::Key QsoRegister::keyOf(std::string_view callSign, std::uint32_t ban
   return {callSign, band, mode, static_cast<std::uint32_t>(h)};
 }
 
+bool QsoRegister::sortsBefore(const Entry& a, const Entry& b)
+{
+  // std::string compares bytes as unsigned values.
+  if (int c = a.callSign.compare(b.callSign)) return c < 0;
+  if (a.band != b.band) return a.band < b.band;
+  return a.mode < b.mode;
+}
+
 bool QsoRegister::findIn(const std::vector<Slot>& index, const Key& key) const
 {
   if (index.empty()) return false;
@@ -55,6 +63,22 @@ void QsoRegister::moveSome(std::size_t slots)
   }
 }
 
+bool QsoRegister::holds(const Key& key) const
+{
+  if (!lastPlaced_ && lastHash_ == key.hash) {
+    const Entry& e = entry(static_cast<std::uint32_t>(size_ - 1));
+    if (e.band == key.band && e.mode == key.mode && e.callSign == key.callSign) return true;
+  }
+  return findIn(index_, key) || findIn(moving_, key);
+}
+
+void QsoRegister::placeLast()
+{
+  if (lastPlaced_) return;
+  place(index_, Slot{static_cast<std::uint32_t>(size_ - 1), lastHash_});
+  lastPlaced_ = true;
+}
+
 void QsoRegister::growIndex()
 {
   moveSome(moving_.size());  // never two moves at once
@@ -68,19 +92,29 @@ bool QsoRegister::contains(std::string_view callSign, std::string_view band,
   auto bandId = bands_.find(band);
   auto modeId = modes_.find(mode);
   if (!bandId || !modeId) return false;  // a band or mode never counted cannot repeat
-  const Key key = keyOf(callSign, *bandId, *modeId);
-  return findIn(index_, key) || findIn(moving_, key);
+  return holds(keyOf(callSign, *bandId, *modeId));
 }
 
 bool QsoRegister::add(std::string_view callSign, std::string_view band, std::string_view mode)
 {
   const Key key = keyOf(callSign, bands_.intern(band), modes_.intern(mode));
-  if (findIn(index_, key) || findIn(moving_, key)) return false;
+  // A log read in callsign order brings each callsign after all those before
+  // it: such a contact cannot be a repeat and needs no search.
+  const int order = size_ == 0 ? 1 : callSign.compare(entry(static_cast<std::uint32_t>(size_ - 1)).callSign);
+  if (!ascending_ || order <= 0) {
+    if (holds(key)) return false;
+    if (order < 0) ascending_ = false;
+  }
 
+  placeLast();
   if ((size_ + 1) * 2 > index_.size()) growIndex();
   if (size_ >> kBlockBits == blocks_.size()) blocks_.emplace_back().reserve(std::size_t{1} << kBlockBits);
   blocks_.back().push_back(Entry{std::string(callSign), key.band, key.mode});
-  place(index_, Slot{static_cast<std::uint32_t>(size_), key.hash});
+  // The entry's place is most likely not in the cache: it is fetched now and
+  // filled in with the next contact, while this one is being counted.
+  __builtin_prefetch(&index_[key.hash & (index_.size() - 1)], 1);
+  lastHash_ = key.hash;
+  lastPlaced_ = false;
   ++size_;
   if (!moving_.empty()) moveSome(kMovedPerAdd);
   return true;
@@ -90,6 +124,8 @@ void QsoRegister::clear()
 {
   blocks_.clear();
   size_ = 0;
+  lastPlaced_ = true;
+  ascending_ = true;
   index_ = {};
   moving_ = {};
   moved_ = 0;
@@ -101,14 +137,8 @@ std::vector<TQSO> QsoRegister::list() const
 {
   std::vector<std::uint32_t> order(size_);
   std::iota(order.begin(), order.end(), 0u);
-  std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-    const Entry& x = entry(a);
-    const Entry& y = entry(b);
-    // std::string compares bytes as unsigned values.
-    if (int c = x.callSign.compare(y.callSign)) return c < 0;
-    if (x.band != y.band) return x.band < y.band;
-    return x.mode < y.mode;
-  });
+  std::sort(order.begin(), order.end(),
+            [this](std::uint32_t a, std::uint32_t b) { return sortsBefore(entry(a), entry(b)); });
   std::vector<TQSO> result;
   result.reserve(size_);
   for (std::uint32_t i : order) {

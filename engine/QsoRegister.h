@@ -57,21 +57,28 @@ class QsoRegister {
   // copying what it holds.
   static constexpr unsigned kBlockBits = 12;
 
+  static bool sortsBefore(const Entry& a, const Entry& b);
   static Key keyOf(std::string_view callSign, std::uint32_t band, std::uint32_t mode);
   const Entry& entry(std::uint32_t i) const { return blocks_[i >> kBlockBits][i & ((1u << kBlockBits) - 1)]; }
   bool findIn(const std::vector<Slot>& index, const Key& key) const;
   static void place(std::vector<Slot>& index, Slot slot);
+  bool holds(const Key& key) const;
+  void placeLast();
   void growIndex();
   void moveSome(std::size_t slots);
 
   std::vector<std::vector<Entry>> blocks_;
   std::size_t size_ = 0;
+  bool ascending_ = true;  // no entry's callsign sorts before an earlier entry's
   // Open addressing, at most half full. When it fills up a twice larger one
   // takes over, and the places of the old one are moved into it a few per
   // contact added, so no single contact pays for copying the whole index.
   std::vector<Slot> index_;
   std::vector<Slot> moving_;  // the previous index, moved from place moved_ on
   std::size_t moved_ = 0;
+  // The last entry added waits for its place in the index until the next.
+  bool lastPlaced_ = true;
+  std::uint32_t lastHash_ = 0;
   TextPool bands_;
   TextPool modes_;
 };

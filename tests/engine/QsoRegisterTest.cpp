@@ -66,6 +66,15 @@ TEST(QsoRegister, ClearForgetsEveryContact)
   EXPECT_EQ(r.list().front().Mode, "FT8");
 }
 
+TEST(QsoRegister, RefusesARepeatOnceContactsLeftCallsignOrder)
+{
+  QsoRegister r;
+  EXPECT_TRUE(r.add("UA3AB", "7", "CW"));
+  EXPECT_TRUE(r.add("R3AA", "7", "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "7", "CW"));  // sorts after the last one added
+  EXPECT_EQ(r.size(), 2u);
+}
+
 TEST(QsoRegister, FindsEveryContactWhileItsIndexGrows)
 {
   // Across several growths of the index, and part way through moving it.
