@@ -19,6 +19,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/AreaWindowBenchmark.h"
@@ -84,10 +85,10 @@ void openDefaultConnection(const QString& path)
   if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
 }
 
-int run(QApplication& app)
+int run(const QStringList& args)
 {
-  if (int exitCode = 0; runAreaWindowChild(app.arguments(), exitCode)) return exitCode;
-  const Options options = parseOptions(app.arguments());
+  if (int exitCode = 0; runAreaWindowChild(args, exitCode)) return exitCode;
+  const Options options = parseOptions(args);
   const std::size_t logged = options.sizes.back();
 
   std::fprintf(stderr, "generating %zu contacts and their logs...\n", logged);
@@ -141,9 +142,22 @@ int main(int argc, char** argv)
 {
   // The statistics window needs no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  // The arguments as given: QApplication takes "-plugin" (and "--plugin")
+  // for a platform plug-in of its own and removes it.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  std::vector<char*> qtArgs;
+  for (int i = 0; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--plugin") {
+      ++i;
+      continue;
+    }
+    qtArgs.push_back(argv[i]);
+  }
+  int qtCount = static_cast<int>(qtArgs.size());
+  QApplication app(qtCount, qtArgs.data());
   try {
-    return run(app);
+    return run(args);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "q9x-bench: %s\n", e.what());
     return 1;
