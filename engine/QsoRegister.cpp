@@ -63,6 +63,19 @@ void QsoRegister::moveSome(std::size_t slots)
   }
 }
 
+// False when the answer needs the index: the key repeats one of the last few
+// entries, or they all have its callsign.
+bool QsoRegister::repeatsNoneOfTheLast(const Key& key) const
+{
+  constexpr std::size_t kLooked = 8;
+  for (std::size_t back = 1; back <= kLooked && back <= size_; ++back) {
+    const Entry& e = entry(static_cast<std::uint32_t>(size_ - back));
+    if (e.callSign != key.callSign) return true;
+    if (e.band == key.band && e.mode == key.mode) return false;
+  }
+  return size_ < kLooked;
+}
+
 bool QsoRegister::holds(const Key& key) const
 {
   if (!lastPlaced_ && lastHash_ == key.hash) {
@@ -99,9 +112,10 @@ bool QsoRegister::add(std::string_view callSign, std::string_view band, std::str
 {
   const Key key = keyOf(callSign, bands_.intern(band), modes_.intern(mode));
   // A log read in callsign order brings each callsign after all those before
-  // it: such a contact cannot be a repeat and needs no search.
+  // it: such a contact cannot be a repeat and needs no search. One with the
+  // last callsign can only repeat one of the last entries.
   const int order = size_ == 0 ? 1 : callSign.compare(entry(static_cast<std::uint32_t>(size_ - 1)).callSign);
-  if (!ascending_ || order <= 0) {
+  if (!ascending_ || order < 0 || (order == 0 && !repeatsNoneOfTheLast(key))) {
     if (holds(key)) return false;
     if (order < 0) ascending_ = false;
   }

@@ -62,6 +62,7 @@ class QsoRegister {
   const Entry& entry(std::uint32_t i) const { return blocks_[i >> kBlockBits][i & ((1u << kBlockBits) - 1)]; }
   bool findIn(const std::vector<Slot>& index, const Key& key) const;
   static void place(std::vector<Slot>& index, Slot slot);
+  bool repeatsNoneOfTheLast(const Key& key) const;
   bool holds(const Key& key) const;
   void placeLast();
   void growIndex();

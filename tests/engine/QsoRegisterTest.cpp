@@ -75,6 +75,18 @@ TEST(QsoRegister, RefusesARepeatOnceContactsLeftCallsignOrder)
   EXPECT_EQ(r.size(), 2u);
 }
 
+TEST(QsoRegister, RefusesARepeatAmongTheContactsOfOneCallsign)
+{
+  // In callsign order, on more bands than are looked at without the index.
+  QsoRegister r;
+  EXPECT_TRUE(r.add("R3AA", "7", "CW"));
+  for (int band = 0; band < 12; ++band) EXPECT_TRUE(r.add("UA3AB", std::to_string(band), "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "9", "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "0", "CW"));
+  EXPECT_TRUE(r.add("UA3AB", "0", "FT8"));
+  EXPECT_EQ(r.size(), 14u);
+}
+
 TEST(QsoRegister, FindsEveryContactWhileItsIndexGrows)
 {
   // Across several growths of the index, and part way through moving it.
