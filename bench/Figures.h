@@ -11,7 +11,7 @@ struct Figures {
   // Whole-log scans, seconds: the plug-in's Recalc and the bare scans.
   double recalc = 0;
   double qtScan = 0;
-  double sqliteScan = 0;
+  double clientScan = 0;  // through the database's own C client library
   // The plug-in's log reading linked in, counting into an engine.
   double qtPathCount = 0;
   double nativePathCount = 0;
@@ -19,6 +19,11 @@ struct Figures {
   // Memory after the Recalc compared with before it, bytes.
   std::size_t heapHeld = 0;
   std::size_t peakResident = 0;
+  // Peak resident growth during one scan of each other kind, bytes.
+  std::size_t peakQtScan = 0;
+  std::size_t peakClientScan = 0;
+  std::size_t peakQtPathCount = 0;
+  std::size_t peakNativePathCount = 0;
 
   // Per call, nanoseconds.
   double getScoreNew = 0;

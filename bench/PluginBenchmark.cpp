@@ -20,13 +20,23 @@ void require(bool ok, const std::string& what)
 }
 
 double secondsOf(auto&& work) { return medianSeconds(1, work); }
+
+// The seconds of one run of work, and the peak resident growth during it.
+double secondsAndPeakOf(std::size_t& peak, auto&& work)
+{
+  resetPeakResident();
+  const std::size_t before = residentNow();
+  const double seconds = secondsOf(work);
+  peak = residentPeak() - before;
+  return seconds;
+}
 }  // namespace
 
 PluginBenchmark::PluginBenchmark(const BenchmarkPlan& plan, PluginLibrary& plugin,
                                  const std::vector<GeneratedContact>& contacts, std::size_t logged,
-                                 std::string databasePath)
+                                 ClientScan clientScan)
     : plan_(plan), plugin_(plugin), contacts_(contacts), logged_(logged),
-      databasePath_(std::move(databasePath))
+      clientScan_(std::move(clientScan))
 {
   require(contacts_.size() >= logged_ + plan_.unloggedNeeded(), "enough unlogged contacts");
 }
@@ -75,21 +85,28 @@ void PluginBenchmark::measureRecalc(Figures& f, const std::string& table)
   f.heapHeld = heapInUse() - heapBefore;
   f.peakResident = residentPeak() - residentBefore;
 
-  // The three kinds take turns, so a slow spell of the machine hits each.
-  std::vector<double> qtScans, sqliteScans, qtPathCounts, nativePathCounts;
+  // The kinds take turns, so a slow spell of the machine hits each. The
+  // first run of each also gives its peak memory.
+  std::vector<double> qtScans, clientScans, qtPathCounts, nativePathCounts;
   for (std::size_t run = 0; run < plan_.scanRuns; ++run) {
     if (run > 0) recalcs.push_back(secondsOf([&] { recalc(table, f.size); }));
-    qtScans.push_back(secondsOf([&] { require(scanWithQtSql(table) == f.size, "Qt SQL scan rows"); }));
-    sqliteScans.push_back(secondsOf(
-        [&] { require(scanWithSqlite(databasePath_, table) == f.size, "SQLite scan rows"); }));
-    qtPathCounts.push_back(
-        secondsOf([&] { require(countThroughQtSql(table) == f.size, "Qt SQL path rows"); }));
-    nativePathCounts.push_back(
-        secondsOf([&] { require(countThroughNativeHandle(table) == f.size, "native path rows"); }));
+    std::size_t peak = 0;
+    qtScans.push_back(secondsAndPeakOf(
+        peak, [&] { require(scanWithQtSql(table) == f.size, "Qt SQL scan rows"); }));
+    if (run == 0) f.peakQtScan = peak;
+    clientScans.push_back(secondsAndPeakOf(
+        peak, [&] { require(clientScan_(table) == f.size, "C client scan rows"); }));
+    if (run == 0) f.peakClientScan = peak;
+    qtPathCounts.push_back(secondsAndPeakOf(
+        peak, [&] { require(countThroughQtSql(table) == f.size, "Qt SQL path rows"); }));
+    if (run == 0) f.peakQtPathCount = peak;
+    nativePathCounts.push_back(secondsAndPeakOf(
+        peak, [&] { require(countThroughNativeHandle(table) == f.size, "native path rows"); }));
+    if (run == 0) f.peakNativePathCount = peak;
   }
   f.recalc = median(recalcs);
   f.qtScan = median(qtScans);
-  f.sqliteScan = median(sqliteScans);
+  f.clientScan = median(clientScans);
   f.qtPathCount = median(qtPathCounts);
   f.nativePathCount = median(nativePathCounts);
 }

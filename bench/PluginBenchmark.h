@@ -4,6 +4,7 @@
 // the per-contact calls against the full register. Every figure is checked
 // against the answer the plug-in must give, so a broken path fails loudly.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,13 +37,17 @@ struct BenchmarkPlan {
   }
 };
 
+// The bare scan of a table through the database's own C client library;
+// returns the rows read.
+using ClientScan = std::function<std::size_t(const std::string& table)>;
+
 class PluginBenchmark {
  public:
   // contacts holds the logs' contacts first (`logged` of them), then contacts
   // no log holds. The plug-in's statistics window must be open.
   PluginBenchmark(const BenchmarkPlan& plan, PluginLibrary& plugin,
                   const std::vector<GeneratedContact>& contacts, std::size_t logged,
-                  std::string databasePath);
+                  ClientScan clientScan);
 
   Figures measure(std::size_t size);
 
@@ -58,7 +63,7 @@ class PluginBenchmark {
   PluginLibrary& plugin_;
   const std::vector<GeneratedContact>& contacts_;
   std::size_t logged_;
-  std::string databasePath_;
+  ClientScan clientScan_;
   StatisticsWindow window_;
 };
 

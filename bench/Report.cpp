@@ -34,7 +34,7 @@ void printMachine(std::FILE* out)
   std::fprintf(out, "Times are the benchmark thread's processor time.\n\n");
 }
 
-void printReport(std::FILE* out, const std::vector<Figures>& figures)
+void printReport(std::FILE* out, const std::vector<Figures>& figures, const char* client)
 {
   std::fprintf(out, "Per-contact calls, median µs of processor time per call, register of N contacts\n\n");
   std::fprintf(out, "| N | _GetScore new | _GetScore repeated | _AddQSO | _AddQSO + repaint | _GrabNumber |\n");
@@ -45,13 +45,13 @@ void printReport(std::FILE* out, const std::vector<Figures>& figures)
                  micros(f.grabNumber));
 
   std::fprintf(out, "\nRecalc of an N-row log, median seconds of processor time, beside the bare scans of the same statement\n\n");
-  std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) SQLite C scan | Recalc/(a) | Recalc/(b) | µs per row | count, Qt SQL path | count, native path | native/(b) |\n");
+  std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) %s scan | Recalc/(a) | Recalc/(b) | µs per row | count, Qt SQL path | count, native path | native/(b) |\n", client);
   std::fprintf(out, "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const Figures& f : figures)
     std::fprintf(out, "| %zu | %.4f | %.4f | %.4f | %.2f | %.2f | %.2f | %.4f | %.4f | %.2f |\n", f.size,
-                 f.recalc, f.qtScan, f.sqliteScan, f.recalc / f.qtScan, f.recalc / f.sqliteScan,
+                 f.recalc, f.qtScan, f.clientScan, f.recalc / f.qtScan, f.recalc / f.clientScan,
                  f.recalc * 1e6 / static_cast<double>(f.size), f.qtPathCount, f.nativePathCount,
-                 f.nativePathCount / f.sqliteScan);
+                 f.nativePathCount / f.clientScan);
 
   std::fprintf(out, "\nMemory held for the register, bytes per contact\n\n");
   std::fprintf(out, "| N | heap held | heap per contact | heap per contact since previous N | peak RSS growth per contact |\n");
@@ -66,6 +66,14 @@ void printReport(std::FILE* out, const std::vector<Figures>& figures)
                  perContact(f.heapHeld, f.size), marginal.c_str(), perContact(f.peakResident, f.size));
     previous = &f;
   }
+
+  std::fprintf(out, "\nPeak resident growth during one scan, bytes per row (the counts and the Recalc build a register)\n\n");
+  std::fprintf(out, "| N | Recalc | (a) Qt SQL scan | (b) %s scan | count, Qt SQL path | count, native path |\n", client);
+  std::fprintf(out, "|---:|---:|---:|---:|---:|---:|\n");
+  for (const Figures& f : figures)
+    std::fprintf(out, "| %zu | %.1f | %.1f | %.1f | %.1f | %.1f |\n", f.size, perContact(f.peakResident, f.size),
+                 perContact(f.peakQtScan, f.size), perContact(f.peakClientScan, f.size),
+                 perContact(f.peakQtPathCount, f.size), perContact(f.peakNativePathCount, f.size));
   std::fflush(out);
 }
 

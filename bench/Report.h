@@ -9,6 +9,7 @@
 namespace q9x::bench {
 
 void printMachine(std::FILE* out);
-void printReport(std::FILE* out, const std::vector<Figures>& figures);
+// client names the database's C client library of the bare scan (b).
+void printReport(std::FILE* out, const std::vector<Figures>& figures, const char* client);
 
 }  // namespace q9x::bench

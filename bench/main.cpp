@@ -4,7 +4,10 @@
 // the plug-in gives a wrong answer on any measured path.
 //
 //   q9x-bench [--sizes 1000,10000,100000,1000000] [--runs N] [--quick] [--no-index]
-//             [--plugin PATH]
+//             [--postgres] [--plugin PATH]
+//
+// With --postgres the logs are on the PostgreSQL server of scripts/postgres.sh
+// (Q9X_PG_*) instead of an SQLite file, and the bare C scan is libpq's.
 
 #include <QApplication>
 #include <QSqlDatabase>
@@ -13,14 +16,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench/AreaWindowBenchmark.h"
+#include "bench/BareScans.h"
 #include "bench/ContactGenerator.h"
 #include "bench/HostRecords.h"
 #include "bench/PluginBenchmark.h"
+#include "bench/PostgresLog.h"
 #include "bench/Report.h"
 #include "bench/SqliteLog.h"
 #include "hostkit/PluginLibrary.h"
@@ -35,6 +42,7 @@ struct Options {
   BenchmarkPlan plan{5, {41, 1024}, {21, 50}, {11, 20}};
   QString pluginPath;
   bool indexCallSign = true;
+  bool postgres = false;
   long areaLines = 1000000;
 };
 
@@ -49,6 +57,8 @@ Options parseOptions(const QStringList& args)
       o.areaLines = 10000;
     } else if (arg == "--no-index") {
       o.indexCallSign = false;
+    } else if (arg == "--postgres") {
+      o.postgres = true;
     } else if (arg == "--runs" && hasValue) {
       o.plan.scanRuns = args[++i].toULongLong();
     } else if (arg == "--area-lines" && hasValue) {
@@ -60,7 +70,7 @@ Options parseOptions(const QStringList& args)
       for (const QString& size : args[++i].split(',')) o.sizes.push_back(size.toULongLong());
     } else {
       throw std::invalid_argument(
-          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--plugin PATH]");
+          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--postgres] [--plugin PATH]");
     }
   }
   if (o.plan.scanRuns == 0 || std::count(o.sizes.begin(), o.sizes.end(), 0))
@@ -76,10 +86,10 @@ void openDefaultConnection(const QString& path)
   if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
 }
 
-int run(QApplication& app)
+int run(const QStringList& args)
 {
-  if (int exitCode = 0; runAreaWindowChild(app.arguments(), exitCode)) return exitCode;
-  const Options options = parseOptions(app.arguments());
+  if (int exitCode = 0; runAreaWindowChild(args, exitCode)) return exitCode;
+  const Options options = parseOptions(args);
   const std::size_t logged = options.sizes.back();
 
   std::fprintf(stderr, "generating %zu contacts and their logs...\n", logged);
@@ -88,8 +98,19 @@ int run(QApplication& app)
   QTemporaryDir folder;
   if (!folder.isValid()) throw std::runtime_error("no temporary folder");
   const std::string databasePath = folder.filePath(QStringLiteral("log.sqlite")).toStdString();
-  writeLogDatabase(databasePath, contacts, options.sizes, options.indexCallSign);
-  openDefaultConnection(QString::fromStdString(databasePath));
+  std::unique_ptr<LibpqScanner> libpq;
+  ClientScan clientScan;
+  if (options.postgres) {
+    const std::string server = postgresConnectionInfo();
+    writePostgresLog(server, contacts, options.sizes, options.indexCallSign);
+    openDefaultPostgresConnection();
+    libpq = std::make_unique<LibpqScanner>(server);
+    clientScan = [&](const std::string& table) { return libpq->scan(table); };
+  } else {
+    writeLogDatabase(databasePath, contacts, options.sizes, options.indexCallSign);
+    openDefaultConnection(QString::fromStdString(databasePath));
+    clientScan = [&](const std::string& table) { return scanWithSqlite(databasePath, table); };
+  }
 
   PluginLibrary plugin(options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath);
   const TPluginRecord opening = hostRecord(Station{logTableName(0)});
@@ -97,7 +118,7 @@ int run(QApplication& app)
 
   std::vector<Figures> figures;
   {
-    PluginBenchmark benchmark(options.plan, plugin, contacts, logged, databasePath);
+    PluginBenchmark benchmark(options.plan, plugin, contacts, logged, clientScan);
     for (std::size_t size : options.sizes) {
       std::fprintf(stderr, "measuring %zu contacts...\n", size);
       figures.push_back(benchmark.measure(size));
@@ -107,8 +128,10 @@ int run(QApplication& app)
   QCoreApplication::processEvents();
 
   printMachine(stdout);
-  std::printf("Log tables %s an index on CallSign.\n\n", options.indexCallSign ? "with" : "without");
-  printReport(stdout, figures);
+  std::printf("Log tables %s an index on CallSign, on %s.\n\n", options.indexCallSign ? "with" : "without",
+              options.postgres ? "the PostgreSQL server" : "an SQLite file");
+  printReport(stdout, figures, options.postgres ? "libpq" : "SQLite C");
+  if (options.postgres) return 0;  // the area window does not depend on the log's database
   printAreaWindowFigures(stdout, options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath,
                          options.areaLines);
   return 0;
@@ -120,9 +143,22 @@ int main(int argc, char** argv)
 {
   // The statistics window needs no screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  // The arguments as given: QApplication takes "-plugin" (and "--plugin")
+  // for a platform plug-in of its own and removes it.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  std::vector<char*> qtArgs;
+  for (int i = 0; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--plugin") {
+      ++i;
+      continue;
+    }
+    qtArgs.push_back(argv[i]);
+  }
+  int qtCount = static_cast<int>(qtArgs.size());
+  QApplication app(qtCount, qtArgs.data());
   try {
-    return run(app);
+    return run(args);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "q9x-bench: %s\n", e.what());
     return 1;

@@ -1,10 +1,10 @@
 #pragma once
-// The register of counted contacts. It is kept in callsign byte order at all
-// times (each contact goes straight to its sorted place), so a repeat is found
-// by a logarithmic search whatever order the contacts arrived in.
+// The register of counted contacts. A repeat is found through a hashed index
+// whatever the register's size: a search costs one or two memory reads even
+// when the register is far larger than the processor's caches. The register
+// is listed in callsign byte order.
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,14 +25,13 @@ class QsoRegister {
   bool contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
 
   // Registers a contact unless it is registered already; true when added.
-  // A contact that sorts after every registered one (as the rows of a log
-  // read in callsign order do) is placed without a search.
   bool add(std::string_view callSign, std::string_view band, std::string_view mode);
 
-  std::size_t size() const { return entries_.size(); }
+  std::size_t size() const { return size_; }
   void clear();
 
-  // The register in its order: ascending callsign by unsigned byte value.
+  // The register in its order: ascending callsign by unsigned byte value,
+  // then band and mode in the order they were first counted.
   std::vector<TQSO> list() const;
 
  private:
@@ -45,23 +44,42 @@ class QsoRegister {
     std::string_view callSign;
     std::uint32_t band;
     std::uint32_t mode;
+    std::uint32_t hash;
   };
-  struct Order {
-    using is_transparent = void;
-    static Key key(const Entry& e) { return {e.callSign, e.band, e.mode}; }
-    static Key key(const Key& k) { return k; }
-    template <class A, class B>
-    bool operator()(const A& a, const B& b) const
-    {
-      Key x = key(a), y = key(b);
-      // std::string_view compares bytes as unsigned values.
-      if (int c = x.callSign.compare(y.callSign)) return c < 0;
-      if (x.band != y.band) return x.band < y.band;
-      return x.mode < y.mode;
-    }
+  // A place of the index: the entry's number, and its hash, which both
+  // places the entry and rules out most others without reading them.
+  struct Slot {
+    std::uint32_t entry;
+    std::uint32_t hash;
   };
+  static constexpr std::uint32_t kNoEntry = 0xffffffffu;
+  // Entries live in blocks that never move, so the register grows without
+  // copying what it holds.
+  static constexpr unsigned kBlockBits = 12;
 
-  std::set<Entry, Order> entries_;
+  static bool sortsBefore(const Entry& a, const Entry& b);
+  static Key keyOf(std::string_view callSign, std::uint32_t band, std::uint32_t mode);
+  const Entry& entry(std::uint32_t i) const { return blocks_[i >> kBlockBits][i & ((1u << kBlockBits) - 1)]; }
+  bool findIn(const std::vector<Slot>& index, const Key& key) const;
+  static void place(std::vector<Slot>& index, Slot slot);
+  bool repeatsNoneOfTheLast(const Key& key) const;
+  bool holds(const Key& key) const;
+  void placeLast();
+  void growIndex();
+  void moveSome(std::size_t slots);
+
+  std::vector<std::vector<Entry>> blocks_;
+  std::size_t size_ = 0;
+  bool ascending_ = true;  // no entry's callsign sorts before an earlier entry's
+  // Open addressing, at most half full. When it fills up a twice larger one
+  // takes over, and the places of the old one are moved into it a few per
+  // contact added, so no single contact pays for copying the whole index.
+  std::vector<Slot> index_;
+  std::vector<Slot> moving_;  // the previous index, moved from place moved_ on
+  std::size_t moved_ = 0;
+  // The last entry added waits for its place in the index until the next.
+  bool lastPlaced_ = true;
+  std::uint32_t lastHash_ = 0;
   TextPool bands_;
   TextPool modes_;
 };

@@ -5,25 +5,28 @@
 namespace q9x {
 
 namespace {
-std::pmr::string folded(std::string_view key, std::pmr::memory_resource* pool)
+void foldInto(std::string_view key, std::string& into)
 {
-  std::pmr::string text(key, pool);
-  for (char& c : text)
+  into.assign(key);
+  for (char& c : into)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
 }
 }  // namespace
 
 bool WorkedSet::insert(std::string_view key)
 {
-  if (!folded_.insert(folded(key, &pool_)).second) return false;
+  foldInto(key, folding_);
+  if (folded_.find(std::string_view(folding_)) != folded_.end()) return false;
+  folded_.emplace(folding_);
   keys_.emplace_back(key);
   return true;
 }
 
 bool WorkedSet::contains(std::string_view key) const
 {
-  return folded_.count(folded(key, std::pmr::get_default_resource())) != 0;
+  std::string folded;
+  foldInto(key, folded);
+  return folded_.find(std::string_view(folded)) != folded_.end();
 }
 
 void WorkedSet::clear()

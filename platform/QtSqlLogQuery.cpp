@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/LogConnection.h"
+#include "platform/PostgresLogScan.h"
 #include "platform/SqlErrorText.h"
 #include "platform/SqliteLogScan.h"
 
@@ -39,6 +40,12 @@ void QtSqlLogQuery::open(const std::string& tableName)
       native_->open(statement);
       return;
     }
+    postgres_ = PostgresLogScan::of(db, connectionName_);
+    if (postgres_ && postgres_->open(statement)) {
+      readsNatively_ = true;
+      return;
+    }
+    postgres_.reset();
   }
   query_.emplace(db);
   query_->setForwardOnly(true);
@@ -48,12 +55,13 @@ void QtSqlLogQuery::open(const std::string& tableName)
 void QtSqlLogQuery::close()
 {
   native_.reset();
+  postgres_.reset();
   query_.reset();
   columns_.reset();
   readsNatively_ = false;
 }
 
-bool QtSqlLogQuery::isOpen() const { return native_ || (query_ && query_->isActive()); }
+bool QtSqlLogQuery::isOpen() const { return native_ || postgres_ || (query_ && query_->isActive()); }
 
 void QtSqlLogQuery::readText(const QVariant& value, std::string& into)
 {
@@ -66,6 +74,7 @@ void QtSqlLogQuery::readText(const QVariant& value, std::string& into)
 bool QtSqlLogQuery::next(LogRow& row)
 {
   if (native_) return native_->next(row);
+  if (postgres_) return postgres_->next(row);
   if (!isOpen()) return false;
   if (!query_->next()) {
     if (query_->lastError().isValid()) throw sqlErrorText(query_->lastError(), "Reading the log failed");

@@ -1,8 +1,9 @@
 #pragma once
 // The log query over the host's Qt SQL connection that logConnectionName
 // names. The query streams forward only and reads every column as text.
-// An SQLite log is read through the connection's own native handle when that
-// is safe, with the same rows, texts and errors as through Qt SQL.
+// An SQLite or PostgreSQL log is read through the connection's own native
+// handle when that is safe, with the same rows, texts and errors as through
+// Qt SQL.
 
 #include <QSqlQuery>
 #include <cstdint>
@@ -17,6 +18,7 @@
 namespace q9x {
 
 class SqliteLogScan;
+class PostgresLogScan;
 
 class QtSqlLogQuery final : public LogSource {
  public:
@@ -47,6 +49,7 @@ class QtSqlLogQuery final : public LogSource {
   // to the host's default connection.
   std::optional<QSqlQuery> query_;
   std::unique_ptr<SqliteLogScan> native_;
+  std::unique_ptr<PostgresLogScan> postgres_;
   bool readsNatively_ = false;
   std::optional<LogColumns> columns_;
   LocalText local_;

@@ -14,6 +14,8 @@ build=${Q9X_FUZZ_BUILD:-build-fuzz}
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite
           libsqlite3-dev fonts-dejavu-core)
 packages+=(clang libclang-rt-14-dev)
+# libpq's header: the log reading compiles against it.
+packages+=(libpq-dev)
 scripts/install-packages.sh "${packages[@]}"
 
 # Qt is built with g++: clang links against the same libstdc++.

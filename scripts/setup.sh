@@ -10,6 +10,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-ps
 # A private X server and window manager for the desktop tests, and a way to
 # press the window manager's keys there.
 packages+=(xvfb openbox xdotool)
+# libpq's header for reading a PostgreSQL log natively; the benchmark links libpq.
+packages+=(libpq-dev)
 scripts/install-packages.sh "${packages[@]}"
 
 build=${1:-build}

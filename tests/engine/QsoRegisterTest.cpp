@@ -66,5 +66,41 @@ TEST(QsoRegister, ClearForgetsEveryContact)
   EXPECT_EQ(r.list().front().Mode, "FT8");
 }
 
+TEST(QsoRegister, RefusesARepeatOnceContactsLeftCallsignOrder)
+{
+  QsoRegister r;
+  EXPECT_TRUE(r.add("UA3AB", "7", "CW"));
+  EXPECT_TRUE(r.add("R3AA", "7", "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "7", "CW"));  // sorts after the last one added
+  EXPECT_EQ(r.size(), 2u);
+}
+
+TEST(QsoRegister, RefusesARepeatAmongTheContactsOfOneCallsign)
+{
+  // In callsign order, on more bands than are looked at without the index.
+  QsoRegister r;
+  EXPECT_TRUE(r.add("R3AA", "7", "CW"));
+  for (int band = 0; band < 12; ++band) EXPECT_TRUE(r.add("UA3AB", std::to_string(band), "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "9", "CW"));
+  EXPECT_FALSE(r.add("UA3AB", "0", "CW"));
+  EXPECT_TRUE(r.add("UA3AB", "0", "FT8"));
+  EXPECT_EQ(r.size(), 14u);
+}
+
+TEST(QsoRegister, FindsEveryContactWhileItsIndexGrows)
+{
+  // Across several growths of the index, and part way through moving it.
+  QsoRegister r;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string call = "R" + std::to_string(i * 7919 % 20000);
+    ASSERT_TRUE(r.add(call, "7", "CW")) << call;
+    const std::string earlier = "R" + std::to_string(i / 2 * 7919 % 20000);
+    ASSERT_TRUE(r.contains(earlier, "7", "CW")) << earlier << " after " << call;
+    ASSERT_FALSE(r.add(earlier, "7", "CW")) << earlier << " after " << call;
+  }
+  EXPECT_EQ(r.size(), 20000u);
+  EXPECT_FALSE(r.contains("R20000", "7", "CW"));
+}
+
 }  // namespace
 }  // namespace q9x

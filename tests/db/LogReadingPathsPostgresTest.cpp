@@ -1,0 +1,245 @@
+// A PostgreSQL log read through the connection's native libpq handle gives
+// exactly what reading it through Qt SQL gives: figures, register, errors and
+// the record's fields after the scan, and the connection left idle. Logs with
+// columns that Qt SQL converts are read the Qt SQL way. The server comes from
+// scripts/postgres.sh through Q9X_PG_*; under CI a missing server fails.
+
+#include <gtest/gtest.h>
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <functional>
+
+#include "LogDatabase.h"
+#include "engine/LogScan.h"
+#include "platform/PostgresLogScan.h"
+#include "platform/QtSqlLogQuery.h"
+
+namespace q9x::test {
+namespace {
+
+constexpr std::int32_t kConnection = 43;
+const QString kConnectionName = QString::number(kConnection);
+
+struct ScanOutcome {
+  std::string error;
+  std::string figures;
+  std::string record;
+  bool native = false;
+  bool idleAfter = false;
+};
+
+struct LogCase {
+  const char* name;
+  std::function<void(QSqlDatabase)> fill;
+  bool readsNatively = true;
+  // Runs where pending events run after the query opens.
+  std::function<void()> events = [] {};
+};
+
+std::string describeRow(const LogRow& r)
+{
+  std::string out;
+  for (const std::string* f : {&r.QSOReportRecived, &r.DXCCPrefix, &r.MainPrefix, &r.CallSign,
+                               &r.DigiBand, &r.QSOMode, &r.Continent})
+    out += "[" + *f + "]";
+  return out;
+}
+
+// A table of the given column types filled with rows of literal values.
+void createTable(QSqlDatabase db, const QString& types, const std::vector<QString>& rows)
+{
+  execute(db, "create temporary table Log (Id integer, CallSign " + types + ", Remarks text)");
+  for (const QString& values : rows) execute(db, "insert into Log values (" + values + ")");
+}
+
+const QString kTextColumns =
+    "text, DigiBand text, QSOMode text, QSOReportRecived text, MainPrefix text, DXCCPrefix text, "
+    "Continent text";
+
+QSqlDatabase openServer()
+{
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kConnectionName);
+  db.setHostName(qEnvironmentVariable("Q9X_PG_HOST", QStringLiteral("127.0.0.1")));
+  db.setPort(qEnvironmentVariableIntValue("Q9X_PG_PORT"));
+  db.setUserName(qEnvironmentVariable("Q9X_PG_USER"));
+  db.setDatabaseName(qEnvironmentVariable("Q9X_PG_DATABASE"));
+  EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+  return db;
+}
+
+// Whether the connection is idle, so the next scan may read it natively:
+// nothing of the scan is left pending. (Qt SQL itself would quietly throw
+// away what is left, rows and all, before its next statement.)
+bool isIdle(QSqlDatabase db) { return db.isOpen() && PostgresLogScan::of(db, kConnectionName); }
+
+ScanOutcome scan(const LogCase& c, QtSqlLogQuery::Reading reading)
+{
+  ScanOutcome out;
+  {
+    QSqlDatabase db = openServer();
+    c.fill(db);
+    ContestEngine engine;
+    QtSqlLogQuery query(kConnection, reading);
+    LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
+    try {
+      query.open("Log");
+      c.events();
+      countLog(engine, query, row, "UA3A");
+    } catch (const std::exception& e) {
+      out.error = e.what();
+    }
+    out.native = query.readsNatively();
+    query.close();
+    out.figures = describeFigures(engine, true);
+    out.record = describeRow(row);
+    out.idleAfter = isIdle(db);
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(kConnectionName);
+  return out;
+}
+
+const std::vector<LogCase>& cases()
+{
+  static const std::vector<LogCase> all = {
+      {"ordinary", [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(600)); }},
+      {"integer and character columns",
+       [](QSqlDatabase db) {
+         createTable(db,
+                     "varchar(12), DigiBand int4, QSOMode char(6), QSOReportRecived int8, "
+                     "MainPrefix int2, DXCCPrefix varchar, Continent char(3)",
+                     {"1, 'R1AA', 7, 'RTTY', 599, 3, 'UA3A', 'eu', ''",
+                      "2, 'R1AB ', -3, 'FT8', -9223372036854775808, -32768, 'UA3A', 'E', ''",
+                      "3, 'R1AC', 2147483647, NULL, 9223372036854775807, 0, NULL, NULL, ''"});
+       }},
+      {"junk column types",
+       [](QSqlDatabase db) {
+         createTable(db,
+                     "text, DigiBand numeric, QSOMode boolean, QSOReportRecived timestamp, "
+                     "MainPrefix bytea, DXCCPrefix float8, Continent oid",
+                     {"1, 'R1AA', 7.0, true, '2024-06-01 10:00', 'UA3A', 0.1, 4294967295, ''",
+                      "2, 'R1AB', 3.50, false, '2024-06-01 10:00:01.5', '\\x00ff', 1e300, 1, ''"});
+       },
+       false},
+      {"nulls",
+       [](QSqlDatabase db) {
+         createTable(db, kTextColumns,
+                     {"1, NULL, '7', 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', NULL",
+                      "2, 'R1AA', NULL, 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', NULL",
+                      "3, 'R1AB', '3.5', NULL, NULL, NULL, NULL, NULL, NULL"});
+       }},
+      {"long texts",
+       [](QSqlDatabase db) {
+         createTable(db, kTextColumns,
+                     {"1, 'R1AA' || repeat('X', 300), '7', 'RTTY', repeat('A', 100000), 'UA3A', "
+                      "'UA3A', repeat('e', 254) || 'ж', ''",
+                      "2, repeat('Ж', 200), '3.5', repeat('я', 1000), '599 AB', 'UA3A', 'UA3A', "
+                      "'EU', ''"});
+       }},
+      {"non-ASCII text",
+       [](QSqlDatabase db) {
+         createTable(db, kTextColumns,
+                     {"1, 'УА3АБ', '7', 'RTTY', '599 МО', 'UA3A', 'UA3A', 'ев', ''",
+                      "2, 'R1😀', '3.5', 'RTTY', E'\\uFEFF599 ABC', 'UA3A', 'UA3A', 'EU', ''",
+                      "3, 'R1AC', '7', 'RTTY', '599 ÀB', 'UA3A', 'UA3A', 'ß', ''"});
+       }},
+      {"missing column",
+       [](QSqlDatabase db) {
+         execute(db, "create temporary table Log (CallSign text, DigiBand text, QSOMode text, "
+                     "QSOReportRecived text, DXCCPrefix text, Continent text)");
+         execute(db, "insert into Log values ('R1AB', '7', 'RTTY', '599 AB', 'UA3A', 'EU')");
+       },
+       false},
+      {"missing table", [](QSqlDatabase) {}, false},
+      {"error part way",
+       [](QSqlDatabase db) {
+         createLogTable(db, "Rows", weekendLog(40));
+         execute(db, "create index RowsByCall on Rows (CallSign)");
+         execute(db, "create temporary view Log as select Id, CallSign, DigiBand, QSOMode, case "
+                     "when CallSign = 'RV3DX' then (1 / (Id - Id))::text else QSOReportRecived "
+                     "end as QSOReportRecived, MainPrefix, DXCCPrefix, Continent from Rows");
+         // An index scan: the rows before the failing one are handed over.
+         execute(db, "set enable_sort = off");
+       }},
+      {"error before the first row",
+       [](QSqlDatabase db) {
+         createLogTable(db, "Rows", weekendLog(40));
+         execute(db, "create temporary view Log as select Id, CallSign, DigiBand, QSOMode, case "
+                     "when CallSign = 'RV3DX' then (1 / (Id - Id))::text else QSOReportRecived "
+                     "end as QSOReportRecived, MainPrefix, DXCCPrefix, Continent from Rows");
+       },
+       false},
+      {"inside the host's transaction block",
+       [](QSqlDatabase db) {
+         createLogTable(db, "Log", weekendLog(20));
+         db.transaction();
+       },
+       false},
+      {"client encoding changed by the host",
+       [](QSqlDatabase db) {
+         createTable(db, kTextColumns, {"1, 'R1ÀA', '7', 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', ''"});
+         execute(db, "set client_encoding to 'LATIN1'");
+       },
+       false},
+      {"database closed while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, true,
+       [] { QSqlDatabase::database(kConnectionName).close(); }},
+      {"database reopened while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, true,
+       [] {
+         QSqlDatabase db = QSqlDatabase::database(kConnectionName);
+         db.close();
+         db.open();
+       }},
+  };
+  return all;
+}
+
+class LogReadingPathsPostgres : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    if (qEnvironmentVariableIsEmpty("Q9X_PG_PORT")) {
+      if (qEnvironmentVariable("CI") == QLatin1String("true"))
+        FAIL() << "No PostgreSQL server: scripts/postgres.sh could not start one";
+      GTEST_SKIP() << "No PostgreSQL server (Q9X_PG_PORT unset); run through scripts/test.sh";
+    }
+  }
+};
+
+TEST_F(LogReadingPathsPostgres, NativeReadingMatchesQtSql)
+{
+  for (const LogCase& c : cases()) {
+    SCOPED_TRACE(c.name);
+    const ScanOutcome qt = scan(c, QtSqlLogQuery::Reading::QtSqlOnly);
+    const ScanOutcome native = scan(c, QtSqlLogQuery::Reading::Fastest);
+    EXPECT_FALSE(qt.native);
+    EXPECT_EQ(native.native, c.readsNatively);
+    EXPECT_EQ(native.error, qt.error);
+    EXPECT_EQ(native.figures, qt.figures);
+    EXPECT_EQ(native.record, qt.record);
+    EXPECT_EQ(native.idleAfter, qt.idleAfter);
+  }
+}
+
+// A scan given up part way (the window closed during a Recalc) takes the
+// rest of its rows off the host's connection.
+TEST_F(LogReadingPathsPostgres, ScanGivenUpLeavesTheConnectionIdle)
+{
+  {
+    QSqlDatabase db = openServer();
+    createLogTable(db, "Log", weekendLog(600));
+    QtSqlLogQuery query(kConnection);
+    query.open("Log");
+    LogRow row;
+    EXPECT_TRUE(query.next(row));
+    EXPECT_TRUE(query.readsNatively());
+    query.close();
+    EXPECT_TRUE(isIdle(db));
+  }
+  QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+}  // namespace
+}  // namespace q9x::test
