@@ -12,6 +12,7 @@
 
 #include "bench/BareScans.h"
 #include "bench/SqliteLog.h"
+#include "engine/LogRow.h"
 
 namespace q9x::bench {
 
@@ -140,8 +141,6 @@ LibpqScanner::~LibpqScanner() { PQfinish(db_); }
 
 std::size_t LibpqScanner::scan(const std::string& table)
 {
-  static constexpr std::array<const char*, 7> kColumns = {
-      "qsoreportrecived", "dxccprefix", "mainprefix", "callsign", "digiband", "qsomode", "continent"};
   if (!PQsendQuery(db_, logStatement(table).c_str()) || !PQsetSingleRowMode(db_))
     throw std::runtime_error(std::string("PostgreSQL: ") + PQerrorMessage(db_));
   std::array<int, 7> columns{};
@@ -155,8 +154,9 @@ std::size_t LibpqScanner::scan(const std::string& table)
       failed = true;
       continue;
     }
+    // PQfnumber folds the names to lower case, as the server did.
     if (rows == 0)
-      for (std::size_t i = 0; i < kColumns.size(); ++i) columns[i] = PQfnumber(raw, kColumns[i]);
+      for (std::size_t i = 0; i < kLogColumns.size(); ++i) columns[i] = PQfnumber(raw, kLogColumns[i].name);
     for (int column : columns) {
       const char* text = PQgetvalue(raw, 0, column);
       asm volatile("" : : "g"(text) : "memory");  // keeps the read

@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
+#include "engine/Bands.h"
 #include "platform/ErrorReport.h"
 #include "ui/MainForm/Glyphs.h"
 #include "ui/MainForm/GridCellPainter.h"
@@ -230,6 +232,7 @@ void TfmMainForm::RecalcStatisticExecute()
 
 void TfmMainForm::clearFigureCells()
 {
+  shownFigures_.fill(std::nullopt);
   for (int row = 1; row <= 3; ++row)
     for (int column = 1; column <= 4; ++column) setCell(column, row, QString());
 }
@@ -244,21 +247,37 @@ void TfmMainForm::LoadLog()
 
 void TfmMainForm::ShowStatistic()
 {
-  const BandStats& stats = session_.engine().stats();
-  const std::pair<const char*, int> shownBands[] = {{"3.5", 1}, {"7", 2}};
-  for (auto [band, row] : shownBands) {
-    if (const TStatistic* s = stats.find(band)) {
-      setCell(1, row, number(s->QSOs));
-      setCell(2, row, number(s->Points));
-      setCell(3, row, number(s->AreaMults));
-      setCell(4, row, number(s->RdaMults));
+  // A contact changes a few of the twelve figures. Only those cells are set,
+  // with the model's signals held back, and the grid repaints them at once:
+  // one change signal per cell would cost a contact more than its counting.
+  QRect changed;
+  const auto show = [this, &changed](int column, int row, std::int64_t value) {
+    auto& shown = shownFigures_[static_cast<std::size_t>((row - 1) * 4 + column - 1)];
+    if (shown == value) return;
+    shown = value;
+    setCell(column, row, number(value));
+    changed = changed.united(StringGrid1->visualItemRect(StringGrid1->item(row, column)));
+  };
+  {
+    const QSignalBlocker quiet(StringGrid1->model());
+    const BandStats& stats = session_.engine().stats();
+    for (std::size_t i = 0; i < PointsBands.size(); ++i) {
+      const int row = static_cast<int>(i) + 1;
+      if (const TStatistic* s = stats.find(PointsBands[i])) {
+        show(1, row, s->QSOs);
+        show(2, row, s->Points);
+        show(3, row, s->AreaMults);
+        show(4, row, s->RdaMults);
+      }
     }
+    const Totals& t = stats.totals();
+    show(1, 3, t.QSOs);
+    show(2, 3, t.Points);
+    show(3, 3, t.Area);
+    show(4, 3, t.Rda);
   }
-  const Totals& t = stats.totals();
-  setCell(1, 3, number(t.QSOs));
-  setCell(2, 3, number(t.Points));
-  setCell(3, 3, number(t.Area));
-  setCell(4, 3, number(t.Rda));
+  if (!changed.isEmpty()) StringGrid1->viewport()->update(changed);
+  const Totals& t = session_.engine().stats().totals();
   Label1->setText(QStringLiteral("Score: %1*(%2+%3)=%4")
                       .arg(number(t.Points), number(t.Area), number(t.Rda), number(t.score())));
 }

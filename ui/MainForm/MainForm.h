@@ -5,6 +5,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
 
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
@@ -71,6 +74,8 @@ class TfmMainForm : public QWidget {
   void destroyLater();
   void clearFigureCells();
   void setCell(int column, int row, const QString& text);
+  // The figures the grid's rows 1 to 3, columns 1 to 4 show, none while empty.
+  std::array<std::optional<std::int64_t>, 12> shownFigures_{};
 
   ScoringSession session_;
   TFormStorage FormStorage1;
