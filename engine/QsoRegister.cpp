@@ -1,8 +1,9 @@
 #include "engine/QsoRegister.h"
 
 #include <algorithm>
-#include <functional>
 #include <numeric>
+
+#include "engine/KeyedHash.h"
 
 namespace q9x {
 
@@ -15,7 +16,7 @@ constexpr std::size_t kMovedPerAdd = 4;
 
 QsoRegister::Key QsoRegister::keyOf(std::string_view callSign, std::uint32_t band, std::uint32_t mode)
 {
-  std::uint64_t h = std::hash<std::string_view>{}(callSign);
+  std::uint64_t h = keyedHash(callSign);
   h ^= ((std::uint64_t{band} << 32) | mode) * 0x9e3779b97f4a7c15ull;
   h ^= h >> 29;
   h *= 0xbf58476d1ce4e5b9ull;

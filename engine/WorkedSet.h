@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/StringHash.h"
+
 namespace q9x {
 
 class WorkedSet {
@@ -20,16 +22,12 @@ class WorkedSet {
   void clear();
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
   std::vector<std::string> keys_;
   // The index is searched for every contact counted. Its nodes come from a
   // pool of their own: taken from the general heap they would lie scattered
   // among the register's entries, and each search would miss the cache.
   std::pmr::unsynchronized_pool_resource pool_;
-  std::pmr::unordered_set<std::pmr::string, Hash, std::equal_to<>> folded_{&pool_};
+  std::pmr::unordered_set<std::pmr::string, StringHash, std::equal_to<>> folded_{&pool_};
   // The key being looked up, folded here so that a search allocates nothing.
   std::string folding_;
 };

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "engine/ContestRules.h"
+#include "engine/KeyedHash.h"
 
 namespace q9x {
 namespace {
@@ -34,6 +38,19 @@ TEST(Text, ListFieldTestMatchesTheHostsColonConvention)
   EXPECT_FALSE(isPointsBand("7 "));
   EXPECT_FALSE(isPointsBand("14"));
   EXPECT_FALSE(isPointsBand(""));
+}
+
+// Texts that differ only in length, a trailing NUL byte, a byte past a
+// whole word or letter case must not hash alike.
+TEST(KeyedHash, EveryByteAndTheLengthCount)
+{
+  using namespace std::string_view_literals;
+  const std::pair<std::string_view, std::string_view> differing[] = {
+      {""sv, "\0"sv},          {"A"sv, "A\0"sv},         {"ABCDEFGH"sv, "ABCDEFGH\0"sv},
+      {"ABCDEFGHI"sv, "ABCDEFGHJ"sv}, {"UA3A"sv, "ua3a"sv}, {"\xff"sv, "\x7f"sv},
+  };
+  for (auto [a, b] : differing) EXPECT_NE(keyedHash(a), keyedHash(b)) << a.size() << "/" << b.size();
+  EXPECT_EQ(keyedHash("RA1AA"), keyedHash(std::string("RA1AA")));
 }
 
 }  // namespace
