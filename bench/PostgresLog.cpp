@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 
 #include "bench/BareScans.h"
+#include "bench/LogTableLayout.h"
 #include "bench/SqliteLog.h"
 #include "engine/LogRow.h"
 
@@ -36,47 +38,25 @@ void exec(PGconn* db, const std::string& sql)
     throw std::runtime_error("PostgreSQL: " + sql + ": " + PQerrorMessage(db));
 }
 
-std::string createTable(const std::string& name)
-{
-  return "CREATE TABLE " + name +
-         " (ID integer PRIMARY KEY, QSODateTime text, CallSign text, DigiBand text,"
-         " Frequency text, QSOMode text, RSTSent text, QSOReportSent text,"
-         " QSOReportRecived text, MainPrefix text, DXCCPrefix text, Continent text,"
-         " Operator text)";
-}
-
-std::string frequencyOf(const std::string& band)
-{
-  if (band == "3.5") return "3580.0";
-  if (band == "7") return "7040.0";
-  return band + "080.0";
-}
+std::string createTable(const std::string& name) { return createLogTableStatement(name, "integer"); }
 
 // The rows in COPY's text format, with the values the SQLite log holds.
 void copyContacts(PGconn* db, const std::string& table, std::span<const GeneratedContact> contacts)
 {
-  Result started(PQexec(db, ("COPY " + table +
-                             " (ID, QSODateTime, CallSign, DigiBand, Frequency, QSOMode, RSTSent,"
-                             " QSOReportSent, QSOReportRecived, MainPrefix, DXCCPrefix, Continent,"
-                             " Operator) FROM STDIN")
-                                .c_str()),
-                 &PQclear);
+  std::string columns = "ID";
+  for (const std::string& column : logTableColumns()) columns += ", " + column;
+  Result started(PQexec(db, ("COPY " + table + " (" + columns + ") FROM STDIN").c_str()), &PQclear);
   if (PQresultStatus(started.get()) != PGRES_COPY_IN)
     throw std::runtime_error(std::string("PostgreSQL: COPY: ") + PQerrorMessage(db));
   std::string lines;
   std::size_t serial = 0;
   for (const GeneratedContact& c : contacts) {
-    ++serial;
-    const std::string fields[] = {
-        std::to_string(serial),
-        "2024-06-01 " + std::to_string(10 + serial % 14) + ":" + std::to_string(10 + serial % 50) + ":00",
-        c.callSign, c.band, frequencyOf(c.band), c.mode, "599", "599 " + std::to_string(serial),
-        c.report, c.mainPrefix, c.dxccPrefix, c.continent, "\\N"};
-    for (const std::string& field : fields) {
-      lines += field;
+    lines += std::to_string(++serial);
+    for (const std::optional<std::string>& value : logTableValues(c, serial)) {
       lines += '\t';
+      lines += value ? *value : std::string("\\N");
     }
-    lines.back() = '\n';
+    lines += '\n';
     if (lines.size() > (1 << 20) || serial == contacts.size()) {
       if (PQputCopyData(db, lines.data(), static_cast<int>(lines.size())) != 1)
         throw std::runtime_error(std::string("PostgreSQL: COPY: ") + PQerrorMessage(db));

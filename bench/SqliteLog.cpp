@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <memory>
 #include <span>
+#include <optional>
 #include <stdexcept>
+
+#include "bench/LogTableLayout.h"
 
 namespace q9x::bench {
 
@@ -26,50 +29,33 @@ void exec(sqlite3* db, const std::string& sql)
 
 std::string createTable(const std::string& name)
 {
-  return "CREATE TABLE " + name +
-         " (ID INTEGER PRIMARY KEY, QSODateTime TEXT, CallSign TEXT, DigiBand TEXT,"
-         " Frequency TEXT, QSOMode TEXT, RSTSent TEXT, QSOReportSent TEXT,"
-         " QSOReportRecived TEXT, MainPrefix TEXT, DXCCPrefix TEXT, Continent TEXT,"
-         " Operator TEXT)";
-}
-
-std::string frequencyOf(const std::string& band)
-{
-  if (band == "3.5") return "3580.0";
-  if (band == "7") return "7040.0";
-  return band + "080.0";
+  return createLogTableStatement(name, "INTEGER");
 }
 
 void insertContacts(sqlite3* db, const std::string& table,
                     const std::vector<GeneratedContact>& contacts, std::size_t count)
 {
+  std::string columns;
+  std::string places;
+  for (const std::string& column : logTableColumns()) {
+    columns += (columns.empty() ? "" : ", ") + column;
+    places += places.empty() ? "?" : ",?";
+  }
   sqlite3_stmt* raw = nullptr;
-  check(db, sqlite3_prepare_v2(db,
-                               ("INSERT INTO " + table +
-                                " (QSODateTime, CallSign, DigiBand, Frequency, QSOMode, RSTSent,"
-                                " QSOReportSent, QSOReportRecived, MainPrefix, DXCCPrefix,"
-                                " Continent, Operator) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)")
-                                   .c_str(),
-                               -1, &raw, nullptr));
+  check(db, sqlite3_prepare_v2(
+                db, ("INSERT INTO " + table + " (" + columns + ") VALUES (" + places + ")").c_str(), -1,
+                &raw, nullptr));
   Statement insert(raw, &sqlite3_finalize);
   std::size_t serial = 0;
   for (const GeneratedContact& c : std::span(contacts).first(count)) {
-    ++serial;
-    const std::string dateTime = "2024-06-01 " + std::to_string(10 + serial % 14) + ":" +
-                                 std::to_string(10 + serial % 50) + ":00";
-    const std::string sent = "599 " + std::to_string(serial);
-    const std::string frequency = frequencyOf(c.band);
-    const std::string* values[] = {&dateTime,      &c.callSign, &c.band,       &frequency,
-                                   &c.mode,        nullptr,     &sent,         &c.report,
-                                   &c.mainPrefix,  &c.dxccPrefix, &c.continent, nullptr};
-    for (int i = 0; i < 12; ++i) {
+    const std::vector<std::optional<std::string>> values = logTableValues(c, ++serial);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const int place = static_cast<int>(i) + 1;
       if (values[i])
-        sqlite3_bind_text(insert.get(), i + 1, values[i]->data(), static_cast<int>(values[i]->size()),
-                          SQLITE_STATIC);
-      else if (i == 5)
-        sqlite3_bind_text(insert.get(), i + 1, "599", 3, SQLITE_STATIC);
+        sqlite3_bind_text(insert.get(), place, values[i]->data(), static_cast<int>(values[i]->size()),
+                          SQLITE_TRANSIENT);
       else
-        sqlite3_bind_null(insert.get(), i + 1);  // Operator: empty in a single-operator log
+        sqlite3_bind_null(insert.get(), place);
     }
     check(db, sqlite3_step(insert.get()), SQLITE_DONE);
     sqlite3_reset(insert.get());
