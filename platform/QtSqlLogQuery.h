@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/LogScan.h"
+#include "engine/LogReader.h"
 #include "platform/LocalText.h"
 #include "platform/LogColumns.h"
 
@@ -20,7 +20,7 @@ namespace q9x {
 class SqliteLogScan;
 class PostgresLogScan;
 
-class QtSqlLogQuery final : public LogSource {
+class QtSqlLogQuery final : public LogReader {
  public:
   enum class Reading { Fastest, QtSqlOnly };
 
@@ -31,8 +31,9 @@ class QtSqlLogQuery final : public LogSource {
   // with the database's text. The columns are found when the first row is
   // read: next() throws "LogQuery: Field 'NAME' not found" for a missing one,
   // after reading the fields before it.
-  void open(const std::string& tableName);
-  void close();
+  void open(const std::string& tableName) override;
+  void resumeAfterEvents() override {}
+  void close() override;
   bool isOpen() const;
 
   bool next(LogRow& row) override;

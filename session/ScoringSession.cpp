@@ -43,6 +43,7 @@ bool ScoringSession::recalculate(const std::function<bool()>& letEventsRun)
   // Calls that arrive now are served against the engine as it stands, and
   // the scan refuses any contact they counted already.
   if (!letEventsRun()) return false;
+  LogQuery.resumeAfterEvents();
 
   const std::string myMainPrefix = host_.context().myMainPrefix;
   LogRow row = host_.currentRow();
