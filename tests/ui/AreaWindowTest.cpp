@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlDatabase>
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
+#include "tests/support/LogTable.h"
 #include "ui/domlist/domlist.h"
 
 namespace q9x::test {
@@ -130,6 +132,24 @@ TEST_F(AreaWindow, MarksTheCodesWorkedOnTheSelectedBand)
   // A repeat is not counted and selects no band.
   window.addContact({"UA3CCC", "3.5", "599 EF", "UA3A"});
   EXPECT_TRUE(band(3)->isChecked());
+}
+
+TEST_F(AreaWindow, RecalcMarksTheCodesOfTheLogAsItStandsNow)
+{
+  log.add({"UA3AAA", "7", "599 AB", "UA3A"});
+  open();
+  band(3)->click();
+  EXPECT_EQ(captions(true), QStringList({"AB"}));
+
+  // The log now holds another code, and as many as before; the area window
+  // is not drawn while the log is read again.
+  q9xtest::execute(QSqlDatabase::database(), QStringLiteral("delete from Log"));
+  log.add({"UA3BBB", "7", "599 CD", "UA3A"});
+  window->areaWindow()->hide();
+  window.child<QPushButton>("BitBtn1")->click();
+  settle();
+  window->areaWindow()->show();
+  EXPECT_EQ(captions(true), QStringList({"CD"}));
 }
 
 TEST_F(AreaWindow, ShowsTheStoredBandAndReportsOneThatIsNotANumber)

@@ -11,8 +11,8 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <bit>
 
-#include "engine/Bands.h"
 #include "platform/ErrorReport.h"
 #include "ui/MainForm/Glyphs.h"
 #include "ui/MainForm/GridCellPainter.h"
@@ -36,7 +36,11 @@ QFont pixelFont(const char* family, QFont::StyleHint kind, int pixels)
   return font;
 }
 
-QString number(std::int64_t value) { return QString::number(value); }
+// The grid's and the score line's texts are plain ASCII.
+QString latin1(const std::string& text)
+{
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 }  // namespace
 
 TfmMainForm::TfmMainForm(SessionHost& host)
@@ -155,14 +159,36 @@ void TfmMainForm::buildPanel()
   connect(btnOBL1, &QPushButton::clicked, this, [this] { reportErrors([this] { btnOBL1Click(); }); });
 }
 
-void TfmMainForm::setCell(int column, int row, const QString& text)
+void TfmMainForm::setCell(int column, int row)
 {
   QTableWidgetItem* item = StringGrid1->item(row, column);
   if (!item) {
     item = new QTableWidgetItem;
     StringGrid1->setItem(row, column, item);
   }
-  item->setText(text);
+  item->setText(latin1(view_.text(column, row)));
+}
+
+void TfmMainForm::render(StatisticsView::Changes changes)
+{
+  // A contact changes a few of the twelve figures. Only those cells are set,
+  // with the model's signals held back, and the grid repaints them at once:
+  // one change signal per cell would cost a contact more than its counting.
+  if (changes.cells != 0) {
+    QRect changed;
+    {
+      const QSignalBlocker quiet(StringGrid1->model());
+      for (StatisticsView::Cells cells = changes.cells; cells != 0; cells &= cells - 1) {
+        const int bit = std::countr_zero(cells);
+        const int column = bit % StatisticsView::kColumns;
+        const int row = bit / StatisticsView::kColumns;
+        setCell(column, row);
+        changed = changed.united(StringGrid1->visualRect(StringGrid1->model()->index(row, column)));
+      }
+    }
+    StringGrid1->viewport()->update(changed);
+  }
+  if (changes.scoreLine) Label1->setText(latin1(view_.scoreLine()));
 }
 
 void TfmMainForm::showEvent(QShowEvent* event)
@@ -177,11 +203,7 @@ void TfmMainForm::FormShow()
   // would look like a figure needing attention.
   StringGrid1->clearSelection();
   StringGrid1->setCurrentIndex(QModelIndex());
-  static const char* const headers[] = {"Band", "QSOs", "Points", "Q9X Area", "RDA"};
-  for (int column = 0; column < 5; ++column) setCell(column, 0, QString::fromLatin1(headers[column]));
-  setCell(0, 1, QStringLiteral("80"));
-  setCell(0, 2, QStringLiteral("40"));
-  setCell(0, 3, QStringLiteral("Total"));
+  render(view_.writeHeadings());
   runRecalc();
 }
 
@@ -232,9 +254,10 @@ void TfmMainForm::RecalcStatisticExecute()
 
 void TfmMainForm::clearFigureCells()
 {
-  shownFigures_.fill(std::nullopt);
-  for (int row = 1; row <= 3; ++row)
-    for (int column = 1; column <= 4; ++column) setCell(column, row, QString());
+  render(view_.clearFigures());
+  // The engine's figures and worked codes are about to be emptied and
+  // counted again: the area window reads its marks afresh.
+  if (areaWindow_) areaWindow_->workedCleared();
 }
 
 void TfmMainForm::LoadLog()
@@ -245,42 +268,7 @@ void TfmMainForm::LoadLog()
   session_.recalculate([this] { return letEventsRun(); });
 }
 
-void TfmMainForm::ShowStatistic()
-{
-  // A contact changes a few of the twelve figures. Only those cells are set,
-  // with the model's signals held back, and the grid repaints them at once:
-  // one change signal per cell would cost a contact more than its counting.
-  QRect changed;
-  const auto show = [this, &changed](int column, int row, std::int64_t value) {
-    auto& shown = shownFigures_[static_cast<std::size_t>((row - 1) * 4 + column - 1)];
-    if (shown == value) return;
-    shown = value;
-    setCell(column, row, number(value));
-    changed = changed.united(StringGrid1->visualItemRect(StringGrid1->item(row, column)));
-  };
-  {
-    const QSignalBlocker quiet(StringGrid1->model());
-    const BandStats& stats = session_.engine().stats();
-    for (std::size_t i = 0; i < PointsBands.size(); ++i) {
-      const int row = static_cast<int>(i) + 1;
-      if (const TStatistic* s = stats.find(PointsBands[i])) {
-        show(1, row, s->QSOs);
-        show(2, row, s->Points);
-        show(3, row, s->AreaMults);
-        show(4, row, s->RdaMults);
-      }
-    }
-    const Totals& t = stats.totals();
-    show(1, 3, t.QSOs);
-    show(2, 3, t.Points);
-    show(3, 3, t.Area);
-    show(4, 3, t.Rda);
-  }
-  if (!changed.isEmpty()) StringGrid1->viewport()->update(changed);
-  const Totals& t = session_.engine().stats().totals();
-  Label1->setText(QStringLiteral("Score: %1*(%2+%3)=%4")
-                      .arg(number(t.Points), number(t.Area), number(t.Rda), number(t.score())));
-}
+void TfmMainForm::ShowStatistic() { render(view_.showFigures(session_.engine().stats())); }
 
 void TfmMainForm::ShowDXList(int band)
 {

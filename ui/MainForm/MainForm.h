@@ -5,12 +5,10 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
-#include <cstdint>
-#include <optional>
 
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
+#include "ui/MainForm/StatisticsView.h"
 #include "ui/settings/FormStorage.h"
 
 class QAction;
@@ -73,9 +71,10 @@ class TfmMainForm : public QWidget {
   bool letEventsRun();
   void destroyLater();
   void clearFigureCells();
-  void setCell(int column, int row, const QString& text);
-  // The figures the grid's rows 1 to 3, columns 1 to 4 show, none while empty.
-  std::array<std::optional<std::int64_t>, 12> shownFigures_{};
+  // Sets the texts of the changed cells and repaints them.
+  void render(StatisticsView::Changes changes);
+  void setCell(int column, int row);
+  StatisticsView view_;
 
   ScoringSession session_;
   TFormStorage FormStorage1;

@@ -7,7 +7,7 @@
 
 namespace q9x {
 
-AreaItemPainter::AreaItemPainter(const TfmDomList& window, QObject* parent)
+AreaItemPainter::AreaItemPainter(TfmDomList& window, QObject* parent)
     : QStyledItemDelegate(parent), window_(window)
 {
 }
@@ -34,7 +34,7 @@ void AreaItemPainter::initStyleOption(QStyleOptionViewItem* option, const QModel
   const auto* item = list ? dynamic_cast<const AreaListItem*>(list->item(index.row())) : nullptr;
   if (!item) return;
 
-  const AreaMark mark = window_.LV1CustomDrawItem(item->code());
+  const AreaMark mark = window_.LV1CustomDrawItem(item->item());
   if (mark == AreaMark::OwnFont) return;
   const QColor colour = mark == AreaMark::Marked ? QColor(255, 0, 0) : QColor(0, 0, 0);
   option->palette.setColor(QPalette::All, QPalette::Text, colour);

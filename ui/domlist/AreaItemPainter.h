@@ -13,7 +13,7 @@ class TfmDomList;
 
 class AreaItemPainter : public QStyledItemDelegate {
  public:
-  AreaItemPainter(const TfmDomList& window, QObject* parent);
+  AreaItemPainter(TfmDomList& window, QObject* parent);
 
   // Room for the bold look, so a code that becomes marked is not cut.
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -22,7 +22,7 @@ class AreaItemPainter : public QStyledItemDelegate {
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
  private:
-  const TfmDomList& window_;
+  TfmDomList& window_;
   // Laying the list out asks every item for its size, and measuring text is
   // slow: a long area file repeats few codes, each measured once per font.
   mutable QHash<QString, QSize> sizes_;

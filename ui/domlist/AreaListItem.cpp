@@ -1,68 +1,47 @@
 #include "ui/domlist/AreaListItem.h"
 
-#include <algorithm>
-#include <cstddef>
-#include <unordered_map>
+#include <QHash>
 
 namespace q9x {
 
 namespace {
-QString caption(const std::string& code)
+QString decoded(const std::string& text)
 {
-  return QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size()));
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-bool captionLess(const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; }
 }  // namespace
 
-AreaListItem::AreaListItem(const std::string& code)
-    : QListWidgetItem(caption(code), nullptr, QListWidgetItem::UserType), code_(code)
+AreaListItem::AreaListItem(const QString& caption, std::size_t item)
+    : QListWidgetItem(caption, nullptr, QListWidgetItem::UserType), item_(item)
 {
 }
 
-bool AreaListItem::operator<(const QListWidgetItem& other) const { return captionLess(text(), other.text()); }
-
-QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& listedCodes)
+bool AreaListItem::operator<(const QListWidgetItem& other) const
 {
-  // Area files repeat few codes many times: the locale comparison, which is
-  // slow, runs only among the distinct codes, and the lines are then placed
-  // by their code's rank, which keeps equal captions in file order.
-  std::unordered_map<std::string, std::size_t> idOf;
-  std::vector<std::string> codes;
-  std::vector<std::size_t> lineIds;
-  lineIds.reserve(listedCodes.size());
-  for (const std::string& code : listedCodes) {
-    auto [at, added] = idOf.try_emplace(code, codes.size());
-    if (added) codes.push_back(code);
-    lineIds.push_back(at->second);
-  }
+  // Any other item sorts after the area list's.
+  const auto* area = dynamic_cast<const AreaListItem*>(&other);
+  return !area || item_ < area->item_;
+}
 
-  std::vector<QString> captions;
-  captions.reserve(codes.size());
-  for (const std::string& code : codes) captions.push_back(caption(code));
-  std::vector<std::size_t> byCaption(codes.size());
-  for (std::size_t id = 0; id < codes.size(); ++id) byCaption[id] = id;
-  std::stable_sort(byCaption.begin(), byCaption.end(),
-                   [&](std::size_t a, std::size_t b) { return captionLess(captions[a], captions[b]); });
-  // Distinct codes the locale ranks equal share a rank, so their lines too
-  // stay in file order among each other.
-  std::vector<std::size_t> rank(codes.size());
-  std::size_t ranks = 0;
-  for (std::size_t k = 0; k < byCaption.size(); ++k) {
-    if (k > 0 && captionLess(captions[byCaption[k - 1]], captions[byCaption[k]])) ++ranks;
-    rank[byCaption[k]] = ranks;
-  }
+int localeCaptionOrder(const std::string& a, const std::string& b)
+{
+  return QString::localeAwareCompare(decoded(a), decoded(b));
+}
 
-  // A counting sort by rank: stable, and linear in the lines.
-  std::vector<std::size_t> start(ranks + 2, 0);
-  for (std::size_t id : lineIds) ++start[rank[id] + 1];
-  for (std::size_t r = 1; r < start.size(); ++r) start[r] += start[r - 1];
-  std::vector<std::size_t> ordered(lineIds.size());
-  for (std::size_t id : lineIds) ordered[start[rank[id]]++] = id;
-
+QList<QListWidgetItem*> areaListItems(const AreaListView& view)
+{
+  // Area files repeat few codes many times: each is decoded once and its
+  // caption shared among its items.
+  QHash<QByteArrayView, QString> captions;
   QList<QListWidgetItem*> items;
-  items.reserve(static_cast<qsizetype>(ordered.size()));
-  for (std::size_t id : ordered) items.append(new AreaListItem(codes[id]));
+  items.reserve(static_cast<qsizetype>(view.size()));
+  for (std::size_t i = 0; i < view.size(); ++i) {
+    const std::string& code = view.caption(i);
+    auto at = captions.find(QByteArrayView(code.data(), static_cast<qsizetype>(code.size())));
+    if (at == captions.end())
+      at = captions.insert(QByteArrayView(code.data(), static_cast<qsizetype>(code.size())), decoded(code));
+    items.append(new AreaListItem(*at, i));
+  }
   return items;
 }
 

@@ -1,29 +1,35 @@
 #pragma once
-// An entry of the area list: shows a code decoded for display, keeps the
-// code's original bytes for matching against the worked keys, and sorts in
-// the user's locale order, letter case counting.
+// An entry of the area list: one item of the area list's values, its caption
+// decoded for display. Items sort by their place in those values, which are
+// already in caption order.
 
 #include <QList>
 #include <QListWidgetItem>
+#include <cstddef>
 #include <string>
-#include <vector>
+
+#include "ui/domlist/AreaListView.h"
 
 namespace q9x {
 
 class AreaListItem : public QListWidgetItem {
  public:
-  explicit AreaListItem(const std::string& code);
+  AreaListItem(const QString& caption, std::size_t item);
 
-  const std::string& code() const { return code_; }
+  // The item's number in the area list's values.
+  std::size_t item() const { return item_; }
   bool operator<(const QListWidgetItem& other) const override;
 
  private:
-  std::string code_;
+  std::size_t item_;
 };
 
-// The items the area window lists for these codes (one per listing line of
-// the area file), already in list order: ascending by caption as operator<
-// compares them, equal captions in file order. The caller owns them.
-QList<QListWidgetItem*> areaListItems(const std::vector<std::string>& listedCodes);
+// The user's locale order of two captions given in the host's 8-bit text,
+// letter case counting.
+int localeCaptionOrder(const std::string& a, const std::string& b);
+
+// The list's entries for the area list's values, in their order. The caller
+// owns them.
+QList<QListWidgetItem*> areaListItems(const AreaListView& view);
 
 }  // namespace q9x

@@ -7,7 +7,6 @@
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -17,6 +16,7 @@
 #include "ui/domlist/AreaItemPainter.h"
 #include "ui/domlist/AreaListItem.h"
 #include "ui/domlist/BandButtonLook.h"
+#include "ui/domlist/BandButtonRow.h"
 
 namespace q9x {
 
@@ -133,8 +133,7 @@ void TfmDomList::buildBandButtons()
 {
   bandButtons_ = new QButtonGroup(this);
   bandButtons_->setExclusive(true);
-  // "10" comes last, so the row reads 1.8 ... 28 and then 10 at the right end.
-  for (int tag : {1, 2, 3, 5, 6, 7, 8, 9, 4}) {
+  for (int tag : kBandButtonOrder) {
     auto* button = new QToolButton(Panel2);
     button->setObjectName(QLatin1String(kBandButtonPrefix) + QString::number(tag));
     const std::string_view caption = BandNames[static_cast<std::size_t>(tag - 1)];
@@ -145,7 +144,7 @@ void TfmDomList::buildBandButtons()
     button->resize(35, 19);
     bandButtons_->addButton(button, tag);
   }
-  bandButtons_->button(4)->setChecked(true);
+  bandButtons_->button(view_.pressedButton())->setChecked(true);
   styleBandButtons(*Panel2);
   connect(bandButtons_, &QButtonGroup::idClicked, this,
           [this](int tag) { reportErrors([this, tag] { RzBitBtn1Click(tag); }); });
@@ -159,7 +158,8 @@ void TfmDomList::FormCreate()
   // A sorting list places each insertion on its own, which makes filling it
   // quadratic: the items come sorted already and go in with sorting off.
   LV1->setSortingEnabled(false);
-  for (QListWidgetItem* item : areaListItems(session_.areaTable().listedCodes())) LV1->addItem(item);
+  view_ = AreaListView(session_.areaTable().listedCodes(), localeCaptionOrder);
+  for (QListWidgetItem* item : areaListItems(view_)) LV1->addItem(item);
   LV1->setSortingEnabled(true);
 }
 
@@ -179,10 +179,8 @@ void TfmDomList::FormShow()
 
 void TfmDomList::SelectBand(int n)
 {
-  if (n >= 1 && n <= 9) {
-    bandButtons_->button(n)->setChecked(true);
-    bandText_ = BandNames[static_cast<std::size_t>(n - 1)];
-  }
+  view_.selectBand(n);
+  bandButtons_->button(view_.pressedButton())->setChecked(true);
   LV1->viewport()->update();
   if (ownerServes()) emit bandSelected(n);
 }
@@ -194,10 +192,10 @@ void TfmDomList::RzBitBtn1Click(int tag)
 
 void TfmDomList::ownerReleased() { Panel2->setEnabled(false); }
 
-AreaMark TfmDomList::LV1CustomDrawItem(std::string_view code) const
+AreaMark TfmDomList::LV1CustomDrawItem(std::size_t item)
 {
   if (!ownerServes()) return AreaMark::OwnFont;
-  return areaMark(bandText_, code, session_.engine().areaWorked().list());
+  return view_.mark(item, session_.engine().areaWorked());
 }
 
 bool TfmDomList::eventFilter(QObject* watched, QEvent* event)
@@ -208,21 +206,15 @@ bool TfmDomList::eventFilter(QObject* watched, QEvent* event)
 
 void TfmDomList::Panel2Resize()
 {
-  const int width = Panel2->width();
-  if (Panel2->children().isEmpty() || width == 0) return;
   QList<QWidget*> buttons;
   for (QObject* child : Panel2->children())
     if (isBandButton(child)) buttons.append(static_cast<QWidget*>(child));
-  const int n = static_cast<int>(buttons.size());
-  if (n == 0) return;
-
-  // Equal shares of the width in child order; the last button takes what the
-  // division leaves over, less a small gap at the right edge.
-  const int w = width / n;
-  const int h = Panel2->height() - 1;
-  for (int k = 0; k < n; ++k) buttons[k]->setGeometry(k * w, 0, w, h);
-  QWidget* last = buttons.last();
-  last->resize(std::max(0, width - n * w + w - 4), h);
+  const std::vector<ButtonPlace> places =
+      buttonRowPlaces(Panel2->width(), Panel2->height(), static_cast<int>(buttons.size()));
+  for (std::size_t k = 0; k < places.size(); ++k) {
+    const ButtonPlace& place = places[k];
+    buttons[static_cast<qsizetype>(k)]->setGeometry(place.left, place.top, place.width, place.height);
+  }
 }
 
 void TfmDomList::closeEvent(QCloseEvent* event)

@@ -5,11 +5,11 @@
 
 #include <QVariant>
 #include <QWidget>
+#include <cstddef>
 #include <functional>
-#include <string>
 #include <string_view>
 
-#include "ui/domlist/AreaMark.h"
+#include "ui/domlist/AreaListView.h"
 #include "ui/settings/FormStorage.h"
 
 class QButtonGroup;
@@ -34,12 +34,15 @@ class TfmDomList : public QWidget {
   // Selects band n (1 to 9) and reports n by bandSelected, also when it is
   // outside 1 to 9.
   void SelectBand(int n);
-  const std::string& BandText() const { return bandText_; }
+  std::string_view BandText() const { return view_.bandText(); }
   // The owner was released: the band buttons serve nothing until both go.
   void ownerReleased();
 
-  // The look of a listed code at this moment, from the session's worked areas.
-  AreaMark LV1CustomDrawItem(std::string_view code) const;
+  // The look of an item of the list at this moment, from the session's
+  // worked areas.
+  AreaMark LV1CustomDrawItem(std::size_t item);
+  // The session's worked areas were emptied, to be counted again.
+  void workedCleared() { view_.workedCleared(); }
 
  signals:
   // The window was closed and waits for its deferred destruction.
@@ -64,7 +67,7 @@ class TfmDomList : public QWidget {
 
   const ScoringSession& session_;
   StoredBand storedBand_;
-  std::string bandText_;
+  AreaListView view_;
   TFormStorage FormStorage1;
 
   QFrame* Panel2 = nullptr;

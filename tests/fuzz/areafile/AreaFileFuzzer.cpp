@@ -49,17 +49,12 @@ std::vector<std::string> expectedLines(std::string_view bytes)
   return lines;
 }
 
-// The list order by a plain stable sort with the item comparison.
-std::vector<std::string> expectedCodes(const std::vector<std::string>& listed)
+// The list order by a plain stable sort with the locale's caption order.
+std::vector<std::string> expectedCodes(std::vector<std::string> listed)
 {
-  std::vector<q9x::AreaListItem> items;
-  for (const std::string& code : listed) items.emplace_back(code);
-  std::vector<const q9x::AreaListItem*> order;
-  for (const auto& item : items) order.push_back(&item);
-  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return *a < *b; });
-  std::vector<std::string> codes;
-  for (auto* item : order) codes.push_back(item->code());
-  return codes;
+  std::stable_sort(listed.begin(), listed.end(),
+                   [](const std::string& a, const std::string& b) { return q9x::localeCaptionOrder(a, b) < 0; });
+  return listed;
 }
 
 }  // namespace
@@ -97,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   std::size_t withSign = 0;
   for (const std::string& line : lines) withSign += line.find('=') != std::string::npos;
   if (listed.size() != withSign) fail("not one listed code per line with a sign");
-  const QList<QListWidgetItem*> items = q9x::areaListItems(listed);
+  const q9x::AreaListView view(listed, q9x::localeCaptionOrder);
+  const QList<QListWidgetItem*> items = q9x::areaListItems(view);
   QListWidget list;
   list.setSortingEnabled(false);
   for (QListWidgetItem* item : items) list.addItem(item);
@@ -106,7 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   if (static_cast<std::size_t>(list.count()) != expected.size()) fail("the list lacks or adds items");
   for (int i = 0; i < list.count(); ++i) {
     auto* item = dynamic_cast<q9x::AreaListItem*>(list.item(i));
-    if (!item || item->code() != expected[static_cast<std::size_t>(i)]) fail("the list is out of order");
+    if (!item || view.caption(item->item()) != expected[static_cast<std::size_t>(i)])
+      fail("the list is out of order");
+    const std::string& code = expected[static_cast<std::size_t>(i)];
+    if (item->text() != QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size())))
+      fail("an item shows another caption");
   }
   return 0;
 }
