@@ -44,6 +44,7 @@ struct Options {
   bool indexCallSign = true;
   bool postgres = false;
   long areaLines = 1000000;
+  long areaWorked = 200000;
 };
 
 Options parseOptions(const QStringList& args)
@@ -55,6 +56,7 @@ Options parseOptions(const QStringList& args)
     if (arg == "--quick") {
       o.plan = {1, {5, 64}, {5, 20}, {3, 5}};  // one short pass, to see that all works
       o.areaLines = 10000;
+      o.areaWorked = 2000;
     } else if (arg == "--no-index") {
       o.indexCallSign = false;
     } else if (arg == "--postgres") {
@@ -63,6 +65,8 @@ Options parseOptions(const QStringList& args)
       o.plan.scanRuns = args[++i].toULongLong();
     } else if (arg == "--area-lines" && hasValue) {
       o.areaLines = args[++i].toLong();
+    } else if (arg == "--area-worked" && hasValue) {
+      o.areaWorked = args[++i].toLong();
     } else if (arg == "--plugin" && hasValue) {
       o.pluginPath = args[++i];
     } else if (arg == "--sizes" && hasValue) {
@@ -70,7 +74,8 @@ Options parseOptions(const QStringList& args)
       for (const QString& size : args[++i].split(',')) o.sizes.push_back(size.toULongLong());
     } else {
       throw std::invalid_argument(
-          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--postgres] [--plugin PATH]");
+          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--postgres] [--plugin PATH]"
+          " [--area-lines N] [--area-worked N]");
     }
   }
   if (o.plan.scanRuns == 0 || std::count(o.sizes.begin(), o.sizes.end(), 0))
@@ -133,7 +138,7 @@ int run(const QStringList& args)
   printReport(stdout, figures, options.postgres ? "libpq" : "SQLite C");
   if (options.postgres) return 0;  // the area window does not depend on the log's database
   printAreaWindowFigures(stdout, options.pluginPath.isEmpty() ? defaultPluginPath() : options.pluginPath,
-                         options.areaLines);
+                         options.areaLines, options.areaWorked);
   return 0;
 }
 

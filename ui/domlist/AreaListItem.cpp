@@ -1,7 +1,5 @@
 #include "ui/domlist/AreaListItem.h"
 
-#include <QHash>
-
 namespace q9x {
 
 namespace {
@@ -23,25 +21,26 @@ bool AreaListItem::operator<(const QListWidgetItem& other) const
   return !area || item_ < area->item_;
 }
 
-int localeCaptionOrder(const std::string& a, const std::string& b)
+void LocaleCaptionOrder::take(const std::vector<std::string>& captions)
 {
-  return QString::localeAwareCompare(decoded(a), decoded(b));
+  captions_.clear();
+  captions_.reserve(captions.size());
+  for (const std::string& caption : captions) captions_.push_back(decoded(caption));
 }
 
-QList<QListWidgetItem*> areaListItems(const AreaListView& view)
+int LocaleCaptionOrder::compare(std::size_t a, std::size_t b) const
 {
-  // Area files repeat few codes many times: each is decoded once and its
-  // caption shared among its items.
-  QHash<QByteArrayView, QString> captions;
+  return QString::localeAwareCompare(captions_[a], captions_[b]);
+}
+
+QList<QListWidgetItem*> areaListItems(const AreaListView& view, const LocaleCaptionOrder& order)
+{
+  // Area files repeat few codes many times: the items of one code share its
+  // decoded caption.
   QList<QListWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(view.size()));
-  for (std::size_t i = 0; i < view.size(); ++i) {
-    const std::string& code = view.caption(i);
-    auto at = captions.find(QByteArrayView(code.data(), static_cast<qsizetype>(code.size())));
-    if (at == captions.end())
-      at = captions.insert(QByteArrayView(code.data(), static_cast<qsizetype>(code.size())), decoded(code));
-    items.append(new AreaListItem(*at, i));
-  }
+  for (std::size_t i = 0; i < view.size(); ++i)
+    items.append(new AreaListItem(order.caption(view.captionNumber(i)), i));
   return items;
 }
 

@@ -7,6 +7,7 @@
 #include <QListWidgetItem>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "ui/domlist/AreaListView.h"
 
@@ -24,12 +25,21 @@ class AreaListItem : public QListWidgetItem {
   std::size_t item_;
 };
 
-// The user's locale order of two captions given in the host's 8-bit text,
+// The user's locale order of captions given in the host's 8-bit text,
 // letter case counting.
-int localeCaptionOrder(const std::string& a, const std::string& b);
+class LocaleCaptionOrder : public CaptionOrder {
+ public:
+  void take(const std::vector<std::string>& captions) override;
+  int compare(std::size_t a, std::size_t b) const override;
+  // A caption taken, decoded for display.
+  const QString& caption(std::size_t number) const { return captions_[number]; }
 
-// The list's entries for the area list's values, in their order. The caller
-// owns them.
-QList<QListWidgetItem*> areaListItems(const AreaListView& view);
+ private:
+  std::vector<QString> captions_;
+};
+
+// The list's entries for the area list's values, in their order, with the
+// captions as the order that sorted them decoded them. The caller owns them.
+QList<QListWidgetItem*> areaListItems(const AreaListView& view, const LocaleCaptionOrder& order);
 
 }  // namespace q9x

@@ -28,22 +28,22 @@ DistinctCodes distinctCodes(const std::vector<std::string>& listedCodes)
 }
 
 // The lines ordered by their codes' captions, equal captions in file order.
-std::vector<std::uint32_t> listOrder(const DistinctCodes& distinct, const AreaListView::CaptionOrder& order)
+std::vector<std::uint32_t> listOrder(const DistinctCodes& distinct, CaptionOrder& order)
 {
   // Area files repeat few codes many times: the platform's comparison, which
   // is slow, runs only among the distinct codes, and the lines are then
   // placed by their code's rank.
-  const std::vector<std::string>& codes = distinct.codes;
-  std::vector<std::uint32_t> byCaption(codes.size());
+  order.take(distinct.codes);
+  std::vector<std::uint32_t> byCaption(distinct.codes.size());
   for (std::uint32_t code = 0; code < byCaption.size(); ++code) byCaption[code] = code;
   std::stable_sort(byCaption.begin(), byCaption.end(),
-                   [&](std::uint32_t a, std::uint32_t b) { return order(codes[a], codes[b]) < 0; });
+                   [&](std::uint32_t a, std::uint32_t b) { return order.compare(a, b) < 0; });
   // Distinct codes the platform ranks equal share a rank, so their lines too
   // stay in file order among each other.
-  std::vector<std::size_t> rank(codes.size());
+  std::vector<std::size_t> rank(byCaption.size());
   std::size_t ranks = 0;
   for (std::size_t k = 0; k < byCaption.size(); ++k) {
-    if (k > 0 && order(codes[byCaption[k - 1]], codes[byCaption[k]]) < 0) ++ranks;
+    if (k > 0 && order.compare(byCaption[k - 1], byCaption[k]) < 0) ++ranks;
     rank[byCaption[k]] = ranks;
   }
 
@@ -57,7 +57,7 @@ std::vector<std::uint32_t> listOrder(const DistinctCodes& distinct, const AreaLi
 }
 }  // namespace
 
-AreaListView::AreaListView(const std::vector<std::string>& listedCodes, const CaptionOrder& order)
+AreaListView::AreaListView(const std::vector<std::string>& listedCodes, CaptionOrder& order)
 {
   DistinctCodes distinct = distinctCodes(listedCodes);
   items_ = listOrder(distinct, order);

@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,20 +15,29 @@
 
 namespace q9x {
 
+// The platform's order of captions, locale-aware and letter case counting.
+// The captions are handed over once and then compared by their numbers, so
+// that a platform comparing another form of text converts each caption once.
+class CaptionOrder {
+ public:
+  virtual ~CaptionOrder() = default;
+  virtual void take(const std::vector<std::string>& captions) = 0;
+  // Negative, zero or positive as caption a sorts before, with or after caption b.
+  virtual int compare(std::size_t a, std::size_t b) const = 0;
+};
+
 class AreaListView {
  public:
-  // The platform's order of two captions, locale-aware and case-sensitive:
-  // negative, zero or positive as a sorts before, with or after b.
-  using CaptionOrder = std::function<int(const std::string& a, const std::string& b)>;
-
   // No items.
   AreaListView() = default;
   // The items for the codes the area file lists (one per listing line, file
   // order), sorted by caption; equal captions keep their file order.
-  AreaListView(const std::vector<std::string>& listedCodes, const CaptionOrder& order);
+  AreaListView(const std::vector<std::string>& listedCodes, CaptionOrder& order);
 
   std::size_t size() const { return items_.size(); }
   const std::string& caption(std::size_t item) const { return codes_[items_[item]]; }
+  // The number of the item's caption among those handed to the CaptionOrder.
+  std::size_t captionNumber(std::size_t item) const { return items_[item]; }
 
   // The selected band, 1 to 9, or 0 while none has been selected.
   int band() const { return band_; }

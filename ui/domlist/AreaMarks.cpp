@@ -8,6 +8,7 @@ namespace q9x {
 
 AreaMarks::AreaMarks(const std::vector<std::string>& codes) : bands_(codes.size(), 0)
 {
+  numbers_.reserve(codes.size());
   for (std::size_t i = 0; i < codes.size(); ++i) {
     numbers_.try_emplace(codes[i], static_cast<std::uint32_t>(i));
     longestCode_ = std::max(longestCode_, codes[i].size());

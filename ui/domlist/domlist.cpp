@@ -158,8 +158,9 @@ void TfmDomList::FormCreate()
   // A sorting list places each insertion on its own, which makes filling it
   // quadratic: the items come sorted already and go in with sorting off.
   LV1->setSortingEnabled(false);
-  view_ = AreaListView(session_.areaTable().listedCodes(), localeCaptionOrder);
-  for (QListWidgetItem* item : areaListItems(view_)) LV1->addItem(item);
+  LocaleCaptionOrder order;
+  view_ = AreaListView(session_.areaTable().listedCodes(), order);
+  for (QListWidgetItem* item : areaListItems(view_, order)) LV1->addItem(item);
   LV1->setSortingEnabled(true);
 }
 

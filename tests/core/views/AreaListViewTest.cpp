@@ -16,16 +16,25 @@
 namespace q9x {
 namespace {
 
-int byteOrder(const std::string& a, const std::string& b) { return a.compare(b); }
+// Byte order, or with caseBlind an order that ranks codes differing only in
+// letter case equal, as a locale may.
+class TestOrder : public CaptionOrder {
+ public:
+  explicit TestOrder(bool caseBlind = false) : caseBlind_(caseBlind) {}
+  void take(const std::vector<std::string>& captions) override
+  {
+    captions_ = captions;
+    if (caseBlind_)
+      for (std::string& caption : captions_)
+        for (char& c : caption) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  int compare(std::size_t a, std::size_t b) const override { return captions_[a].compare(captions_[b]); }
 
-// Ranks codes that differ only in letter case equal, as a locale may.
-int caseBlindOrder(const std::string& a, const std::string& b)
-{
-  std::string x = a, y = b;
-  for (char& c : x) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  for (char& c : y) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return x.compare(y);
-}
+ private:
+  bool caseBlind_;
+  std::vector<std::string> captions_;
+};
+TestOrder byteOrder;
 
 std::vector<std::string> captions(const AreaListView& view)
 {
@@ -55,6 +64,7 @@ TEST(AreaListView, ItemsInThePlatformsOrderWithEqualCaptionsInFileOrder)
   const std::vector<std::string> listed = {"XY", "zw", "", "ABCD", "XY", "ab", "AB"};
   EXPECT_EQ(captions(AreaListView(listed, byteOrder)),
             (std::vector<std::string>{"", "AB", "ABCD", "XY", "XY", "ab", "zw"}));
+  TestOrder caseBlindOrder(true);
   EXPECT_EQ(captions(AreaListView(listed, caseBlindOrder)),
             (std::vector<std::string>{"", "ab", "AB", "ABCD", "XY", "XY", "zw"}));
 }

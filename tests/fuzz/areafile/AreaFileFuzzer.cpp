@@ -49,11 +49,17 @@ std::vector<std::string> expectedLines(std::string_view bytes)
   return lines;
 }
 
-// The list order by a plain stable sort with the locale's caption order.
+QString caption(const std::string& code)
+{
+  return QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+// The list order by a plain stable sort in the locale's order of the captions.
 std::vector<std::string> expectedCodes(std::vector<std::string> listed)
 {
-  std::stable_sort(listed.begin(), listed.end(),
-                   [](const std::string& a, const std::string& b) { return q9x::localeCaptionOrder(a, b) < 0; });
+  std::stable_sort(listed.begin(), listed.end(), [](const std::string& a, const std::string& b) {
+    return QString::localeAwareCompare(caption(a), caption(b)) < 0;
+  });
   return listed;
 }
 
@@ -92,8 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   std::size_t withSign = 0;
   for (const std::string& line : lines) withSign += line.find('=') != std::string::npos;
   if (listed.size() != withSign) fail("not one listed code per line with a sign");
-  const q9x::AreaListView view(listed, q9x::localeCaptionOrder);
-  const QList<QListWidgetItem*> items = q9x::areaListItems(view);
+  q9x::LocaleCaptionOrder order;
+  const q9x::AreaListView view(listed, order);
+  const QList<QListWidgetItem*> items = q9x::areaListItems(view, order);
   QListWidget list;
   list.setSortingEnabled(false);
   for (QListWidgetItem* item : items) list.addItem(item);
@@ -104,9 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto* item = dynamic_cast<q9x::AreaListItem*>(list.item(i));
     if (!item || view.caption(item->item()) != expected[static_cast<std::size_t>(i)])
       fail("the list is out of order");
-    const std::string& code = expected[static_cast<std::size_t>(i)];
-    if (item->text() != QString::fromLocal8Bit(code.data(), static_cast<qsizetype>(code.size())))
-      fail("an item shows another caption");
+    if (item->text() != caption(expected[static_cast<std::size_t>(i)])) fail("an item shows another caption");
   }
   return 0;
 }
