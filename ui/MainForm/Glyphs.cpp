@@ -1,9 +1,11 @@
 #include "ui/MainForm/Glyphs.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <memory>
 
 namespace q9x {
 
@@ -24,8 +26,37 @@ QPolygon arrowHead(QPoint tip, int dx, int dy)
   const QPoint side(-dy * 3, dx * 3);
   return QPolygon({tip, tip + back + side, tip + back - side});
 }
-}  // namespace
 
+// Painting an icon leaves its scaled and greyed copies in Qt's process-wide
+// pixmap cache, keyed by the source picture. A picture drawn afresh for every
+// window would leave a new set there per window until the cache is full, so
+// each picture is drawn once and every window shares it.
+class SharedIcon {
+ public:
+  explicit SharedIcon(QPixmap (*draw)()) : draw_(draw) {}
+  SharedIcon(const SharedIcon&) = delete;
+  SharedIcon& operator=(const SharedIcon&) = delete;
+
+  // When the library is unloaded the icon goes with it. At process exit the
+  // application, and Qt's state with it, may already be gone: the icon is
+  // then left to the end of the process rather than destroyed without Qt.
+  ~SharedIcon()
+  {
+    if (!QCoreApplication::instance() || QCoreApplication::closingDown()) (void)icon_.release();
+  }
+
+  const QIcon& get()
+  {
+    if (!icon_) icon_ = std::make_unique<QIcon>(draw_());
+    return *icon_;
+  }
+
+ private:
+  QPixmap (*draw_)();
+  std::unique_ptr<QIcon> icon_;
+};
+
+// Drawn with colours of the classic 16-colour palette only.
 QPixmap recalcGlyph()
 {
   QPixmap pixmap = emptyGlyph();
@@ -78,6 +109,19 @@ QPixmap areaGlyph()
   painter.setBrush(Qt::white);
   painter.drawEllipse(QPointF(8, 5.5), 1.8, 1.8);
   return pixmap;
+}
+}  // namespace
+
+QIcon recalcIcon()
+{
+  static SharedIcon icon(recalcGlyph);
+  return icon.get();
+}
+
+QIcon areaIcon()
+{
+  static SharedIcon icon(areaGlyph);
+  return icon.get();
 }
 
 }  // namespace q9x
