@@ -1,11 +1,9 @@
 #include "ui/MainForm/Glyphs.h"
 
-#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <memory>
 
 namespace q9x {
 
@@ -26,35 +24,6 @@ QPolygon arrowHead(QPoint tip, int dx, int dy)
   const QPoint side(-dy * 3, dx * 3);
   return QPolygon({tip, tip + back + side, tip + back - side});
 }
-
-// Painting an icon leaves its scaled and greyed copies in Qt's process-wide
-// pixmap cache, keyed by the source picture. A picture drawn afresh for every
-// window would leave a new set there per window until the cache is full, so
-// each picture is drawn once and every window shares it.
-class SharedIcon {
- public:
-  explicit SharedIcon(QPixmap (*draw)()) : draw_(draw) {}
-  SharedIcon(const SharedIcon&) = delete;
-  SharedIcon& operator=(const SharedIcon&) = delete;
-
-  // When the library is unloaded the icon goes with it. At process exit the
-  // application, and Qt's state with it, may already be gone: the icon is
-  // then left to the end of the process rather than destroyed without Qt.
-  ~SharedIcon()
-  {
-    if (!QCoreApplication::instance() || QCoreApplication::closingDown()) (void)icon_.release();
-  }
-
-  const QIcon& get()
-  {
-    if (!icon_) icon_ = std::make_unique<QIcon>(draw_());
-    return *icon_;
-  }
-
- private:
-  QPixmap (*draw_)();
-  std::unique_ptr<QIcon> icon_;
-};
 
 // Drawn with colours of the classic 16-colour palette only.
 QPixmap recalcGlyph()
@@ -112,16 +81,22 @@ QPixmap areaGlyph()
 }
 }  // namespace
 
+// Painting an icon leaves its scaled and greyed copies in Qt's process-wide
+// pixmap cache, keyed by the source picture. A picture drawn afresh for every
+// window would leave a new set there per window until the cache is full, so
+// each picture is drawn once and every window shares it. The icons go with
+// the library's other static objects, at unload or at exit; Qt lets a
+// picture outlive the application.
 QIcon recalcIcon()
 {
-  static SharedIcon icon(recalcGlyph);
-  return icon.get();
+  static const QIcon icon(recalcGlyph());
+  return icon;
 }
 
 QIcon areaIcon()
 {
-  static SharedIcon icon(areaGlyph);
-  return icon.get();
+  static const QIcon icon(areaGlyph());
+  return icon;
 }
 
 }  // namespace q9x
