@@ -1,5 +1,7 @@
 #include "engine/Text.h"
 
+#include "plugin/q9xcup.h"
+
 namespace q9x {
 
 namespace {
@@ -36,7 +38,7 @@ bool isUa3a(std::string_view prefix) { return occursAsListField(prefix, ":UA3A:"
 
 void cutToShortString(std::string& text)
 {
-  if (text.size() > kShortStringMax) text.resize(kShortStringMax);
+  if (text.size() > Q9X_SHORT_STRING_MAX) text.resize(Q9X_SHORT_STRING_MAX);
 }
 
 }  // namespace q9x

@@ -20,9 +20,7 @@ bool occursAsListField(std::string_view field, std::string_view list);
 // The prefix test of the contest: only the exact text UA3A qualifies.
 bool isUa3a(std::string_view prefix);
 
-// Cuts text to the 255 bytes a host short string can hold.
+// Cuts text to the bytes a host short string can hold.
 void cutToShortString(std::string& text);
-
-inline constexpr std::size_t kShortStringMax = 255;
 
 }  // namespace q9x

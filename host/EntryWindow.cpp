@@ -15,7 +15,7 @@
 #include "host/Bands.h"
 #include "host/LogDatabase.h"
 #include "hostkit/PluginWindows.h"
-#include "hostkit/ShortText.h"
+#include "hostkit/HostRecord.h"
 
 namespace q9xhost {
 

@@ -1,9 +1,11 @@
 #pragma once
 // The record a host hands to the plug-in with every call, built from texts.
 
+#include <QString>
 #include <cstdint>
 #include <string>
 
+#include "engine/LogRow.h"
 #include "plugin/q9xcup.h"
 
 namespace q9xkit {
@@ -17,15 +19,12 @@ struct SessionFields {
   std::string myMainPrefix;
 };
 
-// One contact, in the log table's terms, as bytes.
-struct ContactFields {
-  std::string callSign;
-  std::string digiBand;
-  std::string qsoMode;
-  std::string continent;
-  std::string reportReceived;
-  std::string mainPrefix;
-  std::string dxccPrefix;
+// One contact, as the row of the log table that holds it, in bytes; given
+// in the order of the record's fields.
+struct ContactFields : q9x::LogRow {
+  ContactFields() = default;
+  ContactFields(std::string callSign, std::string digiBand, std::string qsoMode, std::string continent,
+                std::string reportReceived, std::string mainPrefix, std::string dxccPrefix);
 };
 
 // A record carrying the session and the contact, each text cut to 255 bytes.
@@ -34,5 +33,8 @@ struct ContactFields {
 // read only its fields.
 TPluginRecord makeRecord(const SessionFields& session, const ContactFields& contact = {},
                          unsigned char hostFill = 0);
+
+// The field's text read in the local 8-bit encoding.
+QString readShortText(const TShortString& field);
 
 }  // namespace q9xkit

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "hostkit/ShortText.h"
+#include "hostkit/HostRecord.h"
 
 namespace q9xkit {
 

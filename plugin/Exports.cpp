@@ -9,7 +9,6 @@
 #include "plugin/PluginState.h"
 #include "plugin/QtApplication.h"
 #include "plugin/RecordFields.h"
-#include "plugin/ShortString.h"
 #include "plugin/q9xcup.h"
 #include "ui/MainForm/MainForm.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Moves contact fields between the host record and the engine's views.
+// Reads the contact's fields of the host record as the engine's views; the
+// way back is storeLogRow (plugin/RecordTexts.h).
 
 #include "engine/Contact.h"
 #include "engine/LogScan.h"
@@ -12,8 +13,5 @@ Contact contactOf(const TPluginRecord& record);
 
 // The record's fields a log row holds, for a scan to start from.
 LogRow logRowOf(const TPluginRecord& record);
-
-// Stores a log row into the record the way the log scan leaves it.
-void storeLogRow(TPluginRecord& record, const LogRow& row);
 
 }  // namespace q9x

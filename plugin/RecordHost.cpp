@@ -1,7 +1,8 @@
 #include "plugin/RecordHost.h"
 
 #include "plugin/RecordFields.h"
-#include "plugin/ShortString.h"
+#include "plugin/RecordTexts.h"
+#include "plugin/q9xcup.h"
 
 namespace q9x {
 

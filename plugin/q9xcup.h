@@ -36,10 +36,30 @@ extern "C" {
 #define Q9X_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
 #endif
 
-/* Bytes of a short string: the length byte and at most 255 bytes of text. */
-#define Q9X_SHORT_STRING_SIZE 256
+/* The most bytes of text a short string holds. */
+#define Q9X_SHORT_STRING_MAX 255
+/* Bytes of a short string: the length byte and the text. */
+#define Q9X_SHORT_STRING_SIZE (Q9X_SHORT_STRING_MAX + 1)
 
 typedef unsigned char TShortString[Q9X_SHORT_STRING_SIZE];
+
+/* Points *text at the short string's text and returns its length. */
+static inline size_t q9x_read_short(const unsigned char* field, const char** text)
+{
+  *text = (const char*)(field + 1);
+  return field[0];
+}
+
+/* Stores the first Q9X_SHORT_STRING_MAX bytes of text at most, and returns
+ * how many were stored; the field's bytes after them stay as they were. */
+static inline size_t q9x_write_short(unsigned char* field, const char* text, size_t length)
+{
+  size_t i;
+  if (length > Q9X_SHORT_STRING_MAX) length = Q9X_SHORT_STRING_MAX;
+  field[0] = (unsigned char)length;
+  for (i = 0; i < length; ++i) field[i + 1] = (unsigned char)text[i];
+  return length;
+}
 
 /* Identity of the plug-in, filled by _GetInfo into a host-owned buffer. */
 typedef struct TPluginInfo {
@@ -138,6 +158,26 @@ typedef void(Q9X_CALL* q9x_release_fn)(void);
 
 #ifdef __cplusplus
 }
+
+#include <string_view>
+
+namespace q9x {
+
+/* The field's text; a view into the field. */
+inline std::string_view readShort(const TShortString& field)
+{
+  const char* text = nullptr;
+  const size_t length = q9x_read_short(field, &text);
+  return {text, length};
+}
+
+/* Stores the first Q9X_SHORT_STRING_MAX bytes of text at most. */
+inline void writeShort(TShortString& field, std::string_view text)
+{
+  q9x_write_short(field, text.data(), text.size());
+}
+
+}  /* namespace q9x */
 #endif
 
 #endif /* Q9XCUP_H */

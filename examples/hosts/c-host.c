@@ -36,10 +36,7 @@ static int dismissErrorBox(void* unused)
 
 static void setText(TShortString field, const char* text)
 {
-  size_t n = strlen(text);
-  if (n > 255) n = 255;
-  field[0] = (unsigned char)n;
-  memcpy(field + 1, text, n);
+  q9x_write_short(field, text, strlen(text));
 }
 
 static void* need(void* library, const char* name)

@@ -13,7 +13,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <cstring>
 
 #include "plugin/q9xcup.h"
 
@@ -38,14 +37,15 @@ bool resolve(QLibrary& library, const char* name, Function& into)
 
 void setText(TShortString field, const QString& text)
 {
-  const QByteArray bytes = text.toLocal8Bit().left(255);
-  field[0] = static_cast<unsigned char>(bytes.size());
-  std::memcpy(field + 1, bytes.constData(), static_cast<size_t>(bytes.size()));
+  const QByteArray bytes = text.toLocal8Bit();
+  q9x_write_short(field, bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 QString text(const unsigned char* field)
 {
-  return QString::fromLocal8Bit(reinterpret_cast<const char*>(field) + 1, field[0]);
+  const char* bytes = nullptr;
+  const size_t length = q9x_read_short(field, &bytes);
+  return QString::fromLocal8Bit(bytes, static_cast<qsizetype>(length));
 }
 
 struct Contact {

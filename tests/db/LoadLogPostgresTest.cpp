@@ -11,7 +11,7 @@
 
 #include "LogDatabase.h"
 #include "StatisticsWindowHost.h"
-#include "plugin/ShortString.h"
+#include "plugin/q9xcup.h"
 
 namespace q9x::test {
 namespace {

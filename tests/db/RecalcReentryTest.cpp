@@ -13,12 +13,10 @@
 #include <functional>
 
 #include "LogDatabase.h"
-#include "hostkit/ShortText.h"
 #include "plugin/q9xcup.h"
 
 namespace q9x::test {
 namespace {
-using q9xkit::writeShort;
 
 TPluginRecord record(const char* call, const char* band, const char* mainPrefix = "UA3A",
                      const char* report = "599 AB")

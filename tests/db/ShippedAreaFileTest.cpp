@@ -10,13 +10,10 @@
 
 #include "LogDatabase.h"
 #include "engine/AreaTable.h"
-#include "hostkit/ShortText.h"
 #include "plugin/q9xcup.h"
 
 namespace q9x::test {
 namespace {
-using q9xkit::readShort;
-using q9xkit::writeShort;
 
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool isUpperOrDigit(char c) { return isUpper(c) || (c >= '0' && c <= '9'); }

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "plugin/ShortString.h"
+#include "plugin/q9xcup.h"
 
 namespace q9x::test {
 

@@ -8,7 +8,7 @@
 
 #include "host/HostRecord.h"
 #include "hostkit/HostRecord.h"
-#include "hostkit/ShortText.h"
+#include "plugin/q9xcup.h"
 
 namespace {
 
@@ -26,9 +26,9 @@ TEST_P(ShortString, KeepsLengthByteAndText)
 {
   TShortString field;
   std::fill(std::begin(field), std::end(field), 0xEE);
-  q9xkit::writeShort(field, GetParam().text);
+  q9x::writeShort(field, GetParam().text);
   EXPECT_EQ(static_cast<std::size_t>(field[0]), GetParam().stored.size());
-  EXPECT_EQ(std::string(q9xkit::readShort(field)), GetParam().stored);
+  EXPECT_EQ(std::string(q9x::readShort(field)), GetParam().stored);
   // The bytes past the text stay as they were.
   if (GetParam().stored.size() < 255) {
     EXPECT_EQ(field[1 + GetParam().stored.size()], 0xEE);
@@ -53,7 +53,7 @@ TEST(HostKitRecord, CarriesEveryFieldAndLeavesTheHostsSpansFilled)
       {&rec.CallSign, "R3AA"},   {&rec.DigiBand, "3.5"},        {&rec.QSOMode, "RTTY"},
       {&rec.Continent, "EU"},    {&rec.QSOReportRecived, "599 AB"}, {&rec.MainPrefix, "UA3B"},
       {&rec.DXCCPrefix, "UA"}};
-  for (const auto& [field, text] : fields) EXPECT_EQ(q9xkit::readShort(*field), text);
+  for (const auto& [field, text] : fields) EXPECT_EQ(q9x::readShort(*field), text);
   for (const unsigned char* span : {rec.HostData1, rec.HostData2, rec.HostData3, rec.HostData4,
                                     rec.HostData5, rec.HostData6})
     EXPECT_EQ(span[0], 0xA5);
@@ -68,9 +68,9 @@ TEST(HostRecord, TextsGoInTheLocalEncodingCutTo255Bytes)
   const TPluginRecord rec =
       q9xhost::makeRecord({3, "Log", "q9x-host", "UA3A"}, {call, "7", "CW", "", longReport, "UA3A", "UA3A"});
   EXPECT_EQ(rec.Connection, 3);
-  EXPECT_EQ(std::string(q9xkit::readShort(rec.CallSign)), call.toLocal8Bit().toStdString());
+  EXPECT_EQ(std::string(q9x::readShort(rec.CallSign)), call.toLocal8Bit().toStdString());
   EXPECT_EQ(q9xkit::readShortText(rec.CallSign), call);
-  EXPECT_EQ(q9xkit::readShort(rec.QSOReportRecived).size(), 255u);
+  EXPECT_EQ(q9x::readShort(rec.QSOReportRecived).size(), 255u);
   EXPECT_EQ(rec.HostData1[0], 0) << "the host's spans are zero";
 }
 

@@ -27,15 +27,14 @@ using q9xtest::settle;
 
 using q9xtest::shownErrors;
 
-void setShort(TShortString& field, const std::string& text)
-{
-  field[0] = static_cast<unsigned char>(text.size());
-  std::memcpy(field + 1, text.data(), text.size());
-}
+using q9x::writeShort;
 
+// The short string at field, which may lie anywhere in a buffer of the host's.
 std::string shortText(const unsigned char* field)
 {
-  return std::string(reinterpret_cast<const char*>(field + 1), field[0]);
+  const char* text = nullptr;
+  const std::size_t length = q9x_read_short(field, &text);
+  return std::string(text, length);
 }
 
 // A host record filled as the host would, with a contact on 3.5 MHz from
@@ -46,22 +45,22 @@ struct Record {
   {
     std::memset(&r, 0xA5, sizeof r);  // the host's own spans hold anything
     r.Connection = 0;
-    setShort(r.TableName, "Log");
-    setShort(r.CaptionText, "Test");
-    setShort(r.MyMainPrefix, "R3");
+    writeShort(r.TableName, "Log");
+    writeShort(r.CaptionText, "Test");
+    writeShort(r.MyMainPrefix, "R3");
     contact("UA3ABC", "3.5", "CW", "599 AB", "UA3A", "UA3A");
   }
   Record& contact(const std::string& call, const std::string& band, const std::string& mode,
                   const std::string& report, const std::string& mainPrefix,
                   const std::string& dxcc)
   {
-    setShort(r.CallSign, call);
-    setShort(r.DigiBand, band);
-    setShort(r.QSOMode, mode);
-    setShort(r.QSOReportRecived, report);
-    setShort(r.MainPrefix, mainPrefix);
-    setShort(r.DXCCPrefix, dxcc);
-    setShort(r.Continent, "EU");
+    writeShort(r.CallSign, call);
+    writeShort(r.DigiBand, band);
+    writeShort(r.QSOMode, mode);
+    writeShort(r.QSOReportRecived, report);
+    writeShort(r.MainPrefix, mainPrefix);
+    writeShort(r.DXCCPrefix, dxcc);
+    writeShort(r.Continent, "EU");
     return *this;
   }
   const TPluginRecord* operator&() const { return &r; }
@@ -145,7 +144,7 @@ TEST_F(HostBoundary, ScoresCountsAndRefusesRepeatsWhileOpen)
 
   Record sameInside;
   sameInside.contact("UA3ABC", "7", "CW", "599 AB", "UA3A", "UA3A");
-  setShort(sameInside.r.MyMainPrefix, "UA3A");
+  writeShort(sameInside.r.MyMainPrefix, "UA3A");
   EXPECT_EQ(plugin().AddQSO(&sameInside), 1);
 
   Record band14;
@@ -164,7 +163,7 @@ TEST_F(HostBoundary, RunTwiceKeepsTheWindowAndDoesNotRecalculate)
   EXPECT_EQ(totalQsos(), "1");
   logRow("R3BB", "3.5");
   Record other;
-  setShort(other.r.TableName, "NoSuchTable");  // ignored: the window exists
+  writeShort(other.r.TableName, "NoSuchTable");  // ignored: the window exists
   EXPECT_EQ(plugin().Run(0, &other), first);
   EXPECT_EQ(totalQsos(), "1");
   EXPECT_TRUE(shownErrors().isEmpty());
@@ -215,7 +214,7 @@ TEST_F(HostBoundary, FailuresReachTheUserNotTheHost)
   // A log table that is missing: the window opens and the error is shown.
   shownErrors().clear();
   Record rec;
-  setShort(rec.r.TableName, "Missing");
+  writeShort(rec.r.TableName, "Missing");
   EXPECT_NE(plugin().Run(0, &rec), 0);
   ASSERT_EQ(shownErrors().size(), 1);
   EXPECT_TRUE(shownErrors().front().contains("Missing")) << shownErrors().front().toStdString();

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
-#include <cstring>
 #include <stdexcept>
 
 #include "plugin/q9xcup.h"
@@ -38,9 +37,7 @@ TEST(PluginSettings, ChosenBandSurvivesReleaseAndRun)
 {
   const q9xtest::EmptyLog log;
   TPluginRecord rec{};
-  const char table[] = "Log";
-  rec.TableName[0] = sizeof table - 1;
-  std::memcpy(rec.TableName + 1, table, sizeof table - 1);
+  q9x::writeShort(rec.TableName, "Log");
 
   ASSERT_NE(plugin().Run(0, &rec), 0);
   QWidget* main = topLevel("fmMainForm");

@@ -24,8 +24,8 @@ QPolygon arrowHead(QPoint tip, int dx, int dy)
   const QPoint side(-dy * 3, dx * 3);
   return QPolygon({tip, tip + back + side, tip + back - side});
 }
-}  // namespace
 
+// Drawn with colours of the classic 16-colour palette only.
 QPixmap recalcGlyph()
 {
   QPixmap pixmap = emptyGlyph();
@@ -78,6 +78,25 @@ QPixmap areaGlyph()
   painter.setBrush(Qt::white);
   painter.drawEllipse(QPointF(8, 5.5), 1.8, 1.8);
   return pixmap;
+}
+}  // namespace
+
+// Painting an icon leaves its scaled and greyed copies in Qt's process-wide
+// pixmap cache, keyed by the source picture. A picture drawn afresh for every
+// window would leave a new set there per window until the cache is full, so
+// each picture is drawn once and every window shares it. The icons go with
+// the library's other static objects, at unload or at exit; Qt lets a
+// picture outlive the application.
+QIcon recalcIcon()
+{
+  static const QIcon icon(recalcGlyph());
+  return icon;
+}
+
+QIcon areaIcon()
+{
+  static const QIcon icon(areaGlyph());
+  return icon;
 }
 
 }  // namespace q9x

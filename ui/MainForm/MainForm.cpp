@@ -144,7 +144,7 @@ void TfmMainForm::buildPanel()
   addAction(RecalcStatistic);
   connect(RecalcStatistic, &QAction::triggered, this, [this] { runRecalc(); });
 
-  BitBtn1 = new QPushButton(QIcon(recalcGlyph()), QStringLiteral("Recalc"), Panel1);
+  BitBtn1 = new QPushButton(recalcIcon(), QStringLiteral("Recalc"), Panel1);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(121, 18, 102, 25);
   BitBtn1->setIconSize(QSize(16, 16));
@@ -152,7 +152,7 @@ void TfmMainForm::buildPanel()
   // The button greys out with its command while a recalculation runs.
   connect(RecalcStatistic, &QAction::enabledChanged, BitBtn1, &QPushButton::setEnabled);
 
-  btnOBL1 = new QPushButton(QIcon(areaGlyph()), QStringLiteral("Q9X Area"), Panel1);
+  btnOBL1 = new QPushButton(areaIcon(), QStringLiteral("Q9X Area"), Panel1);
   btnOBL1->setObjectName(QStringLiteral("btnOBL1"));
   btnOBL1->setGeometry(224, 18, 102, 25);
   btnOBL1->setIconSize(QSize(16, 16));

@@ -44,10 +44,7 @@ TPluginRecord startingRecord()
 {
   TPluginRecord r;
   std::memset(&r, 0xA5, sizeof r);
-  auto set = [](TShortString& field, const char* text) {
-    field[0] = static_cast<unsigned char>(std::strlen(text));
-    std::memcpy(field + 1, text, field[0]);
-  };
+  auto set = [](TShortString& field, const char* text) { q9x::writeShort(field, text); };
   r.Connection = 0;
   set(r.TableName, "Log");
   set(r.CaptionText, "Fuzz");
@@ -104,8 +101,7 @@ void setField(TPluginRecord& r, Bytes& in)
   // statement is the host's and not an arbitrary one.
   static const char* const tables[] = {"Log", "Odd", "Missing", ""};
   const char* table = tables[which % 4];
-  r.TableName[0] = static_cast<unsigned char>(std::strlen(table));
-  std::memcpy(r.TableName + 1, table, r.TableName[0]);
+  q9x::writeShort(r.TableName, table);
   static const int32_t connections[] = {0, 1, 7};
   r.Connection = connections[(which / 4) % 3];
 }
