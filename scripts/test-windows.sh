@@ -21,7 +21,7 @@ cmake --build "$build" -j"$(nproc)"
 
 # The prefix is made before CTest lists the tests, and its server stopped
 # afterwards, so that nothing of this run stays behind.
-prefix=$PWD/$build/wine-prefix
+prefix=$(cd "$build" && pwd)/wine-prefix
 trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true' EXIT
 scripts/wine-run.sh "$prefix" cmd /c exit
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
