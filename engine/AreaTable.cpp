@@ -1,11 +1,8 @@
 #include "engine/AreaTable.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 #include "engine/Text.h"
@@ -41,19 +38,11 @@ namespace {
 
 const char* const kNotRegular = "It is not a regular file.";
 
-std::string tooLarge(std::size_t size)
+std::string tooLarge(std::uintmax_t size)
 {
   return "It is larger than " + std::to_string(kAreaFileMaxBytes / (1024 * 1024)) + " MB (" +
          std::to_string(size) + " bytes).";
 }
-
-struct Descriptor {
-  int fd;
-  ~Descriptor()
-  {
-    if (fd >= 0) ::close(fd);
-  }
-};
 
 }  // namespace
 
@@ -70,31 +59,29 @@ std::vector<std::string> loadAreaFile(const std::filesystem::path& path)
   // end: neither is opened.
   if (!std::filesystem::is_regular_file(status)) fail(path, "Cannot read file", kNotRegular);
 
-  // Something else may take the file's place between the look and the open:
-  // opened without blocking, the open itself cannot hang on a FIFO, and the
-  // descriptor is checked again.
-  Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-  if (file.fd < 0) fail(path, "Cannot open file", std::strerror(errno));
-  struct stat opened {};
-  if (::fstat(file.fd, &opened) != 0) fail(path, "Cannot read file", std::strerror(errno));
-  if (!S_ISREG(opened.st_mode)) fail(path, "Cannot read file", kNotRegular);
-  const auto size = static_cast<std::size_t>(opened.st_size);
+  std::error_code sizeError;
+  const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+  if (sizeError) fail(path, "Cannot read file", sizeError.message());
   if (size > kAreaFileMaxBytes) fail(path, "Cannot read file", tooLarge(size));
+
+  // Binary, so that no line end is translated and a ^Z ends nothing: the
+  // line rules are the same on every system. Something else may take the
+  // file's place between the look above and this open; only someone who can
+  // write the host's Plugins folder can do that, and he can replace the
+  // plug-in itself as well.
+  std::ifstream file(path, std::ios::binary);
+  if (!file) fail(path, "Cannot open file", std::strerror(errno));
 
   // The file may still grow while it is read; the limit holds for what is read.
   std::string bytes;
-  bytes.reserve(size);
+  bytes.reserve(static_cast<std::size_t>(size));
   char buffer[16384];
-  for (;;) {
-    const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      fail(path, "Cannot read file", std::strerror(errno));
-    }
-    bytes.append(buffer, static_cast<std::size_t>(got));
+  while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+    bytes.append(buffer, static_cast<std::size_t>(file.gcount()));
     if (bytes.size() > kAreaFileMaxBytes) fail(path, "Cannot read file", tooLarge(bytes.size()));
   }
+  // A failed read (as opposed to the end of the file) leaves the stream bad.
+  if (file.bad()) fail(path, "Cannot read file", std::strerror(errno));
   return splitAreaLines(bytes);
 }
 

@@ -125,9 +125,6 @@ bool QsoRegister::add(std::string_view callSign, std::string_view band, std::str
   if ((size_ + 1) * 2 > index_.size()) growIndex();
   if (size_ >> kBlockBits == blocks_.size()) blocks_.emplace_back().reserve(std::size_t{1} << kBlockBits);
   blocks_.back().push_back(Entry{std::string(callSign), key.band, key.mode});
-  // The entry's place is most likely not in the cache: it is fetched now and
-  // filled in with the next contact, while this one is being counted.
-  __builtin_prefetch(&index_[key.hash & (index_.size() - 1)], 1);
   lastHash_ = key.hash;
   lastPlaced_ = false;
   ++size_;

@@ -17,4 +17,20 @@ else
   echo "test.sh: PostgreSQL could not be started" >&2
 fi
 
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+status=0
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" || status=$?
+
+# The Windows build and its tests under Wine, in BUILD_DIR-win32; once, as
+# sanitizers and fuzzing are the Linux build's alone.
+windows=yes
+windows_options=()
+for option in "${@:2}"; do
+  case $option in
+    -DQ9X_SANITIZE=ON | -DQ9X_FUZZ=ON) windows=no ;;
+    -DQ9X_WERROR=*) windows_options+=("$option") ;;
+  esac
+done
+if [ "$windows" = yes ]; then
+  scripts/test-windows.sh "$build-win32" "${windows_options[@]}" || status=$?
+fi
+exit "$status"

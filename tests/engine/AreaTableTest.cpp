@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -144,6 +146,14 @@ TEST_F(LoadAreaFile, ReadsTheLinesOfAnExistingFile)
             (Lines{"UA2=KA", "UA3A=AB", "", "RA3C=CL"}));
 }
 
+// Read as bytes on every system: CR LF is not turned into LF and ^Z does not
+// end the text.
+TEST_F(LoadAreaFile, ReadsBytesUntranslated)
+{
+  EXPECT_EQ(loadAreaFile(write("UA2=KA\r\n\x1AUA3A=AB\x1A\r\r\nRA3C=CL\x1A")),
+            (Lines{"UA2=KA", "\x1AUA3A=AB\x1A", "", "RA3C=CL\x1A"}));
+}
+
 TEST_F(LoadAreaFile, MissingFileGivesAnEmptyTable)
 {
   EXPECT_TRUE(loadAreaFile(folder / "absent.dom").empty());
@@ -152,6 +162,17 @@ TEST_F(LoadAreaFile, MissingFileGivesAnEmptyTable)
 
 TEST_F(LoadAreaFile, EmptyFileGivesAnEmptyTable) { EXPECT_TRUE(loadAreaFile(write("")).empty()); }
 
+#ifdef _WIN32
+// Another program holds the file open without sharing it.
+TEST_F(LoadAreaFile, FileThatExistsButCannotBeOpenedThrows)
+{
+  const std::filesystem::path path = write("UA3A=AB");
+  HANDLE held = ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_THROW(loadAreaFile(path), std::runtime_error);
+  ::CloseHandle(held);
+}
+#else
 // The kernel refuses every read of this file, whoever the user is: the test
 // holds as root too.
 TEST_F(LoadAreaFile, FileThatExistsButFailsToReadThrows)
@@ -176,6 +197,8 @@ TEST_F(LoadAreaFile, UnsearchableFolderIsAnErrorNotAMissingFile)
   std::filesystem::permissions(folder, std::filesystem::perms::none);
   EXPECT_THROW(loadAreaFile(path), std::runtime_error);
 }
+
+#endif
 
 }  // namespace
 }  // namespace q9x
