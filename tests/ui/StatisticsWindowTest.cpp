@@ -107,11 +107,15 @@ TEST(StatisticsWindow, RecalcIsDisabledWhileItRunsAndAvailableAgainAfterAnError)
   EXPECT_EQ(enabledInside, false);
   EXPECT_TRUE(button->isEnabled());
 
+  window.addContact({"R1AA", "7", "599 AB", "UA3A"});
   ErrorCapture errors;
   window.context().tableName = "NoSuchTable";
   button->click();
   ASSERT_EQ(errors.errors().size(), 1);
   EXPECT_TRUE(errors.errors().front().contains("NoSuchTable")) << errors.errors().front().toStdString();
+  // The grid and the score line both show what was counted until the error: nothing.
+  EXPECT_EQ(window.scoreLine(), "Score: 0*(0+0)=0");
+  EXPECT_EQ(window.row(3), figures("Total", 0, 0, 0, 0));
   EXPECT_TRUE(button->isEnabled());
   EXPECT_TRUE(command->isEnabled());
   EXPECT_TRUE(window->isVisible());
