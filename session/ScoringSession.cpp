@@ -82,9 +82,9 @@ bool ScoringSession::recalculate()
   if (!letEventsRun()) return false;
   recalculating_ = true;
   // Recalc is available again also when the log cannot be read, and the
-  // figures counted until an error are shown; neither on a session released
-  // or destroyed meanwhile.
-  SessionChange ended{.figures = true, .commands = true};
+  // figures counted until a scan failed are shown; neither on a session
+  // released or destroyed meanwhile.
+  SessionChange ended{.commands = true};
   bool read = false;
   try {
     read = recount(hold, ended);
@@ -115,6 +115,8 @@ bool ScoringSession::recount(Hold& hold, SessionChange& ended)
     if (!hold.gone()) reader_->close();
     throw;
   }
+  // From here on the figures are the log's, also those counted until an error.
+  ended.figures = true;
 
   const std::string myMainPrefix = host_.context().myMainPrefix;
   LogRow row = host_.currentRow();

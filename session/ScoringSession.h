@@ -53,8 +53,9 @@ class ScoringSession {
   // served against the engine as it stands; the scan refuses any contact they
   // counted already. False when the session was released (or its owner
   // destroyed) meanwhile: nothing more was done, and a destroyed session must
-  // not be touched. Database errors are thrown after the figures counted
-  // until the error were notified.
+  // not be touched. Database errors are thrown; when the scan had begun, the
+  // figures counted until the error are notified first. A log that cannot be
+  // opened leaves the figures emptied.
   bool recalculate();
   // Runs work (showing a window, opening the area window: anything that may
   // let events run) with the owner's destruction held off. False when the

@@ -11,9 +11,10 @@ namespace q9x {
 // start or end, a release. The window reads the session's values for the
 // parts that are set.
 struct SessionChange {
-  // The figures were emptied for a new count; none are shown until it ends.
+  // The figures were emptied for a new count: none are shown (neither the
+  // grid's nor the score line's) until it has counted.
   bool recounting = false;
-  // The figures changed (a contact was counted, or a count ended, also by an error).
+  // The figures changed: a contact was counted, or a log scan ended (also by an error).
   bool figures = false;
   // Band n (1 to 9) was selected, 0 when none.
   int band = 0;

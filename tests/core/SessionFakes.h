@@ -3,14 +3,12 @@
 // host whose call the test sets, and an event pump that runs the test's own
 // "events" (host calls, releases, destruction) when the session lets events run.
 
-#include <cstdint>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "engine/LogReader.h"
@@ -18,27 +16,16 @@
 
 namespace q9x::coretest {
 
-// A log row with the fields that decide a contact's count.
-inline LogRow logged(std::string call, std::string band, std::string report = "599 AB")
+inline LogRow logged(std::string call, std::string band)
 {
-  LogRow row;
-  row.CallSign = std::move(call);
-  row.DigiBand = std::move(band);
-  row.QSOMode = "RTTY";
-  row.QSOReportRecived = std::move(report);
-  row.MainPrefix = "UA3A";
-  row.DXCCPrefix = "UA3A";
-  return row;
+  return LogRow{"599 AB", "UA3A", "UA3A", std::move(call), std::move(band), "RTTY", ""};
 }
 
-// The host's log; shared with the readers the session makes, so a test sees
-// what they did.
+// The host's log, shared with the readers the session makes.
 struct FakeLog {
   std::vector<LogRow> rows;
-  // The read of this row (0-based) throws, when set.
-  std::optional<std::size_t> failAt;
+  std::optional<std::size_t> failAt;  // the read of this row throws
   bool failOpen = false;
-  std::string openedTable;
   bool open = false;
 
   LogReaderFactory readers()
@@ -49,11 +36,9 @@ struct FakeLog {
  private:
   struct Reader final : LogReader {
     explicit Reader(FakeLog& log) : log_(log) {}
-    ~Reader() override { close(); }
     void open(const std::string& table) override
     {
       if (log_.failOpen) throw std::runtime_error("no such table: " + table);
-      log_.openedTable = table;
       log_.open = true;
       at_ = 0;
     }
@@ -78,10 +63,11 @@ struct FakeHost final : SessionHost {
   void scanFailed(const LogRow& row) override { failedRow = row; }
 };
 
-// Runs the queued events, one per pass, and destroys the owner only when asked.
-struct FakePump final : SessionFrontEnd {
+// Each time events may run, runs the next queued pass (an empty one does nothing).
+struct FakePump final : SessionFrontEnd, SessionObserver {
   std::deque<std::function<void()>> passes;
   int destructionsAsked = 0;
+  std::vector<SessionChange> changes;
   void runPendingEvents() override
   {
     if (passes.empty()) return;
@@ -90,10 +76,6 @@ struct FakePump final : SessionFrontEnd {
     if (pass) pass();
   }
   void destroyLater() override { ++destructionsAsked; }
-};
-
-struct ChangeLog final : SessionObserver {
-  std::vector<SessionChange> changes;
   void changed(const SessionChange& change) override { changes.push_back(change); }
 };
 
