@@ -6,6 +6,7 @@
 
 #include "SessionFakes.h"
 #include "plugin/PluginBoundary.h"
+#include "plugin/RecordFields.h"
 #include "plugin/ShortString.h"
 
 namespace q9x::coretest {
@@ -36,14 +37,9 @@ struct FakeWindows final : plugin::PluginFrontEnd {
 TPluginRecord record(const char* call)
 {
   TPluginRecord r{};
+  storeLogRow(r, logged(call, "7"));
   writeShort(r.TableName, "Log");
   writeShort(r.MyMainPrefix, "UA3A");
-  writeShort(r.CallSign, call);
-  writeShort(r.DigiBand, "7");
-  writeShort(r.QSOMode, "RTTY");
-  writeShort(r.MainPrefix, "UA3A");
-  writeShort(r.DXCCPrefix, "UA3A");
-  writeShort(r.QSOReportRecived, "599 AB");
   return r;
 }
 
