@@ -268,6 +268,9 @@ TEST_F(SqliteLog, ErrorDuringTheScanKeepsWhatWasCounted)
   ASSERT_EQ(host.errors.size(), 1);
   EXPECT_TRUE(host.errors[0].contains("overflow")) << host.errors[0].toStdString();
   EXPECT_EQ(host.engine().stats().totals().QSOs, 2);
+  // The window shows the figures counted until the error, grid and score line alike.
+  EXPECT_EQ(host.cell(3, 1), "2");
+  EXPECT_EQ(host.scoreLine(), "Score: 2*(2+0)=4");
   EXPECT_EQ(field(host.current.CallSign), "R1AB");
   EXPECT_EQ(field(host.current.DigiBand), "3.5");
   EXPECT_TRUE(host.recalcEnabled());

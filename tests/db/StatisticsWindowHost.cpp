@@ -1,5 +1,6 @@
 #include "StatisticsWindowHost.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -38,6 +39,11 @@ QString StatisticsWindowHost::cell(int row, int column) const
   const QTableWidgetItem* item =
       window->findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->item(row, column);
   return item ? item->text() : QString();
+}
+
+QString StatisticsWindowHost::scoreLine() const
+{
+  return window->findChild<QLabel*>(QStringLiteral("Label1"))->text();
 }
 
 bool StatisticsWindowHost::recalcEnabled() const

@@ -30,6 +30,7 @@ class StatisticsWindowHost {
   const AreaTable& areaTable() const { return window->session().areaTable(); }
   // The figure cell of the grid (row 1 is 80 m, 2 is 40 m, 3 the total).
   QString cell(int row, int column) const;
+  QString scoreLine() const;
   bool recalcEnabled() const;
 
   // The record as the plug-in keeps it between host calls.

@@ -107,11 +107,15 @@ TEST(StatisticsWindow, RecalcIsDisabledWhileItRunsAndAvailableAgainAfterAnError)
   EXPECT_EQ(enabledInside, false);
   EXPECT_TRUE(button->isEnabled());
 
+  window.addContact({"R1AA", "7", "599 AB", "UA3A"});
   ErrorCapture errors;
   window.context().tableName = "NoSuchTable";
   button->click();
   ASSERT_EQ(errors.errors().size(), 1);
   EXPECT_TRUE(errors.errors().front().contains("NoSuchTable")) << errors.errors().front().toStdString();
+  // Nothing was counted: the grid and the score line alike show no figures.
+  EXPECT_EQ(window.scoreLine(), "");
+  EXPECT_EQ(window.row(3), emptyRow("Total"));
   EXPECT_TRUE(button->isEnabled());
   EXPECT_TRUE(command->isEnabled());
   EXPECT_TRUE(window->isVisible());

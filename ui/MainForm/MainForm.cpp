@@ -7,13 +7,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <bit>
 
 #include "platform/ErrorReport.h"
+#include "platform/HostProgram.h"
+#include "platform/QtSqlLogQuery.h"
 #include "ui/MainForm/Glyphs.h"
 #include "ui/MainForm/GridCellPainter.h"
 #include "ui/domlist/domlist.h"
@@ -41,10 +42,18 @@ QString latin1(const std::string& text)
 {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+std::unique_ptr<LogReader> qtSqlLogReader(std::int32_t connection)
+{
+  return std::make_unique<QtSqlLogQuery>(connection);
+}
 }  // namespace
 
-TfmMainForm::TfmMainForm(SessionHost& host)
-    : QWidget(nullptr), session_(host), FormStorage1({TStoredValue{kCurrentBand, 0}})
+TfmMainForm::TfmMainForm(SessionHost& host) : TfmMainForm(host, qtSqlLogReader, areaFilePath()) {}
+
+TfmMainForm::TfmMainForm(SessionHost& host, const LogReaderFactory& readers,
+                         const std::filesystem::path& areaFile)
+    : QWidget(nullptr), session_(host, *this, readers, areaFile), FormStorage1({TStoredValue{kCurrentBand, 0}})
 {
   setObjectName(QStringLiteral("fmMainForm"));
   buildLayout();
@@ -53,12 +62,9 @@ TfmMainForm::TfmMainForm(SessionHost& host)
   const std::string caption = session_.context().caption;
   setWindowTitle(QString::fromLocal8Bit(caption.data(), static_cast<qsizetype>(caption.size())) +
                  " in " + kLayoutCaption);
-  // Direct connections: a counted contact refreshes the figures at once, as
-  // the host expects to see them when its call returns.
-  connect(&session_, &ScoringSession::figuresChanged, this, &TfmMainForm::ShowStatistic,
-          Qt::DirectConnection);
-  connect(&session_, &ScoringSession::bandSelected, this, &TfmMainForm::ShowDXList,
-          Qt::DirectConnection);
+  // A counted contact refreshes the figures at once, as the host expects to
+  // see them when its call returns.
+  session_.setObserver(this);
 }
 
 TfmMainForm::~TfmMainForm()
@@ -207,30 +213,30 @@ void TfmMainForm::FormShow()
   runRecalc();
 }
 
-// Holds off the window's destruction while its own work is on the stack: a
-// release that comes in the meantime (from an event that work lets run) is
-// carried out once the last such work has ended.
-class TfmMainForm::WorkInProgress {
- public:
-  explicit WorkInProgress(TfmMainForm& window) : window_(&window) { ++window.workInProgress_; }
-  ~WorkInProgress()
-  {
-    if (window_ && --window_->workInProgress_ == 0 && window_->released_) window_->destroyLater();
-  }
-  WorkInProgress(const WorkInProgress&) = delete;
-  WorkInProgress& operator=(const WorkInProgress&) = delete;
+void TfmMainForm::runPendingEvents() { QCoreApplication::processEvents(); }
 
-  bool windowReleased() const { return !window_ || window_->released_; }
+void TfmMainForm::destroyLater() { deleteLater(); }
 
- private:
-  QPointer<TfmMainForm> window_;
-};
-
-bool TfmMainForm::letEventsRun()
+void TfmMainForm::changed(const SessionChange& change)
 {
-  const QPointer<TfmMainForm> self(this);
-  QCoreApplication::processEvents();
-  return self && !self->released_;
+  if (change.recounting) {
+    clearFigureCells();
+    Label1->clear();
+  }
+  if (change.band) ShowDXList(change.band);
+  if (change.figures) ShowStatistic();
+  if (change.commands) showCommands();
+}
+
+void TfmMainForm::showCommands()
+{
+  RecalcStatistic->setEnabled(session_.recalcEnabled());
+  if (!session_.isReleased()) return;
+  // Nothing is served from now on. The area window stays up as long as its
+  // owner and goes with the owner's destruction.
+  btnOBL1->setEnabled(false);
+  if (areaWindow_) areaWindow_->ownerReleased();
+  areaWindow_ = nullptr;
 }
 
 void TfmMainForm::runRecalc()
@@ -238,19 +244,7 @@ void TfmMainForm::runRecalc()
   reportErrors([this] { RecalcStatisticExecute(); });
 }
 
-void TfmMainForm::RecalcStatisticExecute()
-{
-  if (released_) return;
-  const WorkInProgress work(*this);
-  if (!letEventsRun()) return;
-  RecalcStatistic->setEnabled(false);
-  // Enabled again also when the log cannot be read, but never on a window
-  // released meanwhile.
-  const auto enableAgain = qScopeGuard([this, &work] {
-    if (!work.windowReleased()) RecalcStatistic->setEnabled(true);
-  });
-  LoadLog();
-}
+void TfmMainForm::RecalcStatisticExecute() { session_.recalculate(); }
 
 void TfmMainForm::clearFigureCells()
 {
@@ -258,14 +252,6 @@ void TfmMainForm::clearFigureCells()
   // The engine's figures and worked codes are about to be emptied and
   // counted again: the area window reads its marks afresh.
   if (areaWindow_) areaWindow_->workedCleared();
-}
-
-void TfmMainForm::LoadLog()
-{
-  clearFigureCells();
-  // The window catches up once the log query is open, before the scan; the
-  // figures are shown when the scan has ended.
-  session_.recalculate([this] { return letEventsRun(); });
 }
 
 void TfmMainForm::ShowStatistic() { render(view_.showFigures(session_.engine().stats())); }
@@ -279,51 +265,34 @@ TfmDomList* TfmMainForm::areaWindow() const { return areaWindow_; }
 
 void TfmMainForm::btnOBL1Click()
 {
-  if (released_ || areaWindow_) return;
+  if (areaWindow_) return;
   // An error box while the area window is shown lets events run.
-  const WorkInProgress work(*this);
-  auto* window = new TfmDomList(*this, session_, [this] { return FormStorage1.ValueByName(kCurrentBand); });
-  areaWindow_ = window;
-  connect(window, &TfmDomList::bandSelected, this,
-          [this](int band) { FormStorage1.SetValueByName(kCurrentBand, band); });
-  // A closed area window waits for its deferred destruction; from the moment
-  // it closes it no longer counts as open.
-  connect(window, &TfmDomList::closing, this, [this, window] {
-    if (areaWindow_ == window) areaWindow_ = nullptr;
+  session_.whileHeld([this] {
+    auto* window = new TfmDomList(*this, session_, [this] { return FormStorage1.ValueByName(kCurrentBand); });
+    areaWindow_ = window;
+    connect(window, &TfmDomList::bandSelected, this,
+            [this](int band) { FormStorage1.SetValueByName(kCurrentBand, band); });
+    // A closed area window waits for its deferred destruction; from the moment
+    // it closes it no longer counts as open.
+    connect(window, &TfmDomList::closing, this, [this, window] {
+      if (areaWindow_ == window) areaWindow_ = nullptr;
+    });
+    window->show();
   });
-  window->show();
 }
 
 bool TfmMainForm::present()
 {
-  if (released_) return false;
-  const WorkInProgress work(*this);
-  if (!isVisible()) show();
-  if (work.windowReleased()) return false;
+  // Showing the window the first time recalculates, which lets events run.
+  if (!session_.whileHeld([this] {
+        if (!isVisible()) show();
+      }))
+    return false;
   raise();
   return true;
 }
 
-void TfmMainForm::release()
-{
-  if (released_) return;
-  released_ = true;
-  session_.end();
-  // Nothing is served from now on. The area window stays up as long as its
-  // owner and goes with the owner's destruction.
-  RecalcStatistic->setEnabled(false);
-  btnOBL1->setEnabled(false);
-  if (areaWindow_) areaWindow_->ownerReleased();
-  areaWindow_ = nullptr;
-  if (workInProgress_ == 0) destroyLater();
-}
-
-void TfmMainForm::destroyLater()
-{
-  if (destructionScheduled_) return;
-  destructionScheduled_ = true;
-  deleteLater();
-}
+void TfmMainForm::release() { session_.release(); }
 
 void TfmMainForm::closeEvent(QCloseEvent* event)
 {

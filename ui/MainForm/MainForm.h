@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <filesystem>
 
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
@@ -21,14 +22,19 @@ namespace q9x {
 
 class TfmDomList;
 
-class TfmMainForm : public QWidget {
+// The front-end of a scoring session: it renders the session's figures,
+// forwards the operator's actions, runs the events the session lets run and
+// destroys itself when the session asks.
+class TfmMainForm : public QWidget, private SessionFrontEnd, private SessionObserver {
   Q_OBJECT
 
  public:
   // The window reads the host's call from host from then on (table name, band
-  // and own prefix at every recalculation); host must outlive it. Loads the
-  // area file; throws when it exists but cannot be read.
+  // and own prefix at every recalculation); host must outlive it. Reads the
+  // log through Qt SQL and the area file beside the host program, unless
+  // given others. Throws when the area file exists but cannot be read.
   explicit TfmMainForm(SessionHost& host);
+  TfmMainForm(SessionHost& host, const LogReaderFactory& readers, const std::filesystem::path& areaFile);
   ~TfmMainForm() override;
 
   ScoringSession& session() { return session_; }
@@ -41,7 +47,7 @@ class TfmMainForm : public QWidget {
   // Releases the window (deferred) with its engine and area window; from then
   // on the plug-in answers as with no window, and the window serves nothing.
   void release();
-  bool isReleased() const { return released_; }
+  bool isReleased() const { return session_.isReleased(); }
 
   // The open area window, or null; never a window that is closed or gone.
   TfmDomList* areaWindow() const;
@@ -60,16 +66,16 @@ class TfmMainForm : public QWidget {
   void runRecalc();
   // Empties the engine and counts every contact of the host's log again.
   void RecalcStatisticExecute();
-  // Stops early when the window was released while the log query opened.
-  void LoadLog();
   // Writes the figures into the grid and the score line.
   void ShowStatistic();
   // Keeps the area window's band in step with the counted contacts.
   void ShowDXList(int band);
-  // Lets pending events run once; false when they released or destroyed this
-  // window, which must then not be touched any more.
-  bool letEventsRun();
-  void destroyLater();
+  // The Recalc command and the area button follow the session's state.
+  void showCommands();
+
+  void runPendingEvents() override;
+  void destroyLater() override;
+  void changed(const SessionChange& change) override;
   void clearFigureCells();
   // Sets the texts of the changed cells and repaints them.
   void render(StatisticsView::Changes changes);
@@ -79,12 +85,6 @@ class TfmMainForm : public QWidget {
   ScoringSession session_;
   TFormStorage FormStorage1;
   QPointer<TfmDomList> areaWindow_;
-  bool released_ = false;
-  bool destructionScheduled_ = false;
-  // Work of this window on the stack that may let events run; a release
-  // waits for it before the window is destroyed.
-  class WorkInProgress;
-  int workInProgress_ = 0;
 
   QTableWidget* StringGrid1 = nullptr;
   QFrame* Panel1 = nullptr;

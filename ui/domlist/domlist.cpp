@@ -164,7 +164,7 @@ void TfmDomList::FormCreate()
   LV1->setSortingEnabled(true);
 }
 
-bool TfmDomList::ownerServes() const { return !session_.isEnded(); }
+bool TfmDomList::ownerServes() const { return !session_.isReleased(); }
 
 void TfmDomList::showEvent(QShowEvent* event)
 {

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "plugin/PluginState.h"
+#include "plugin/qt/PluginState.h"
 #include "plugin/q9xcup.h"
 #include "tests/fuzz/exports/FuzzHost.h"
 

@@ -1,4 +1,4 @@
-#include "plugin/QtApplication.h"
+#include "plugin/qt/QtApplication.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ErrorReport.h"
-#include "plugin/PlatformCheck.h"
+#include "plugin/qt/PlatformCheck.h"
 
 namespace q9x::plugin {
 

@@ -1,4 +1,4 @@
-#include "plugin/PlatformCheck.h"
+#include "plugin/qt/PlatformCheck.h"
 
 #include <dlfcn.h>
 #include <sys/socket.h>
