@@ -11,7 +11,7 @@
 
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
-#include "ui/settings/FormStorage.h"
+#include "ui/settings/qt/FormStorage.h"
 
 class QAction;
 class QLabel;
