@@ -21,16 +21,22 @@ bool inNormalState(const QWidget& window)
 }
 
 // Puts the frame at frame.topLeft() and, for a sizeable window, gives it
-// frame.size(), with the frame's margins as far as they are known.
-void place(QWidget& window, const QRect& frame, const QMargins& margins)
+// frame.size(), with the frame's margins as far as they are known. Margins
+// are settled when the window manager has told them in the normal state and
+// the window has never been in another state, whose frame it may report for
+// a while after.
+void place(QWidget& window, const QRect& frame, const QMargins& margins, bool marginsSettled)
 {
   // The size first: a later resize would send the client position again.
   if (isSizeable(window)) window.resize(frame.size().shrunkBy(margins));
-  // A top-level widget's position is that of its frame; a native window
-  // made before its frame is known needs telling so, or its window manager
-  // puts the client area there.
+  // A top-level widget's position is that of its frame, and with settled
+  // margins the widget puts its client area inside it. Otherwise the native
+  // window must be told that the position is the frame's, or its window
+  // manager puts the client area there; with settled margins that second
+  // request may be taken the same way, which moved the window by its frame.
   window.move(frame.topLeft());
-  if (QWindow* native = window.windowHandle()) native->setFramePosition(frame.topLeft());
+  QWindow* native = window.windowHandle();
+  if (native && !marginsSettled) native->setFramePosition(frame.topLeft());
 }
 
 }  // namespace
@@ -53,7 +59,13 @@ QRect FrameKeeper::normalFrame(const QWidget& window) const
 void FrameKeeper::apply(QWidget& window, const QRect& frame)
 {
   const QMargins current = frameMargins(window);
-  place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current);
+  if (frame == normalFrame(window) && (wanted_ || !placed_)) {
+    keepCurrent(window);
+    return;
+  }
+  placed_ = true;
+  place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current,
+        !current.isNull() && normalMargins_ == current && onlyEverNormal_);
   wanted_ = Wanted{frame.topLeft(), isSizeable(window) ? std::optional<QSize>(frame.size()) : std::nullopt};
   retries_ = kRetries;
 }
@@ -69,6 +81,7 @@ void FrameKeeper::observe(QWidget& window)
   const QWindow* native = window.windowHandle();
   const bool normal = inNormalState(window);
   if (!normal && wanted_) retries_ = kRetries;  // the way back is the window manager's first
+  if (!normal) onlyEverNormal_ = false;
   if (!normal && native && !native->frameMargins().isNull()) {
     otherStateMargins_ = native->frameMargins();
     staleChecks_ = kStaleChecks;
@@ -95,11 +108,13 @@ void FrameKeeper::observe(QWidget& window)
     if (!maybeStale && !window.testAttribute(Qt::WA_PendingMoveEvent)) wanted_.reset();
     return;
   }
-  if (retries_-- <= 0) {
+  // Places made by a frame that may be stale do not count against the
+  // tries: the stale checks bound them.
+  if (!maybeStale && retries_-- <= 0) {
     wanted_.reset();
     return;
   }
-  place(window, frame, margins);
+  place(window, frame, margins, onlyEverNormal_);
 }
 
 bool isSizeable(const QWidget& window) { return window.minimumSize() != window.maximumSize(); }

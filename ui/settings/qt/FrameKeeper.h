@@ -21,11 +21,11 @@ class FrameKeeper {
 
   // Puts the window's frame at frame.topLeft() and, when its size may
   // change, makes the frame frame.size(). Visibility and window state stay
-  // as they are.
+  // as they are. The frame where a window never placed here stands now, or
+  // where a place on its way goes, stays as it is: before the window manager
+  // tells the frame, the size read is the client area's, and taken for the
+  // frame's it would shrink the window.
   void apply(QWidget& window, const QRect& frame);
-  // The window's frame stays where it is now, also once the window manager
-  // tells its frame; a place already on its way stays on its way.
-  void keepCurrent(const QWidget& window);
   // Called whenever the window may have moved, resized, changed its state or
   // learnt its frame: finishes a placement made before the frame was known.
   void observe(QWidget& window);
@@ -36,6 +36,10 @@ class FrameKeeper {
     std::optional<QSize> frameSize;  // none: the window's own size
   };
 
+  // The window's frame stays where it is now, also once the window manager
+  // tells its frame; a place already on its way stays on its way.
+  void keepCurrent(const QWidget& window);
+
   static constexpr int kRetries = 3;
   static constexpr int kStaleChecks = 8;
   std::optional<Wanted> wanted_;
@@ -45,6 +49,10 @@ class FrameKeeper {
   // the normal state may take it for a stale one.
   std::optional<QMargins> otherStateMargins_;
   int staleChecks_ = 0;
+  // Whether the window has only ever been seen in the normal state, and
+  // whether it has been put at a place of its own here.
+  bool onlyEverNormal_ = true;
+  bool placed_ = false;
 };
 
 // A window whose size is fixed takes only a position.

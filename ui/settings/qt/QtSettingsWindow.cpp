@@ -36,16 +36,8 @@ WindowPlacement QtSettingsWindow::placement() const
 void QtSettingsWindow::setPlacement(const WindowPlacement& placement)
 {
   // Only the normal frame has a place in Qt; the window's state is set on
-  // its own, and Qt places minimised and maximised windows itself. A frame
-  // where the window already is stays there, also once the window manager
-  // tells the frame's size: put again, before that, it would take the size
-  // without the frame for the size with it.
-  if (!window_) return;
-  const QRect frame = rectOf(placement.normalPosition);
-  if (frame == frame_.normalFrame(*window_))
-    frame_.keepCurrent(*window_);
-  else
-    frame_.apply(*window_, frame);
+  // its own, and Qt places minimised and maximised windows itself.
+  if (window_) frame_.apply(*window_, rectOf(placement.normalPosition));
 }
 
 PlacementPoint QtSettingsWindow::frameThickness() const
