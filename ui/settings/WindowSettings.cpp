@@ -28,6 +28,14 @@ bool sameName(std::string_view a, std::string_view b)
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// The value of that name in the list, or null; const or not as the list is.
+template <class Values>
+auto find(Values& values, std::string_view name) -> decltype(&values.front())
+{
+  const auto found = std::find_if(values.begin(), values.end(), [name](const StoredValue& v) { return sameName(v.name, name); });
+  return found == values.end() ? nullptr : &*found;
+}
+
 int readInt(SettingsStore& store, const std::string& name, int fallback)
 {
   const std::optional<std::string> text = store.read(name);
@@ -84,22 +92,16 @@ std::string storedText(const StoredData& value)
 
 StoredData WindowSettings::valueByName(std::string_view name) const
 {
-  const auto found = std::find_if(values_.begin(), values_.end(), [name](const StoredValue& v) { return sameName(v.name, name); });
-  return found == values_.end() ? StoredData() : found->value;
+  const StoredValue* v = find(values_, name);
+  return v ? v->value : StoredData();
 }
 
 void WindowSettings::setValueByName(std::string_view name, StoredData value)
 {
-  if (StoredValue* v = find(name))
+  if (StoredValue* v = find(values_, name))
     v->value = std::move(value);
   else
     values_.push_back({std::string(name), std::move(value)});
-}
-
-StoredValue* WindowSettings::find(std::string_view name)
-{
-  const auto found = std::find_if(values_.begin(), values_.end(), [name](const StoredValue& v) { return sameName(v.name, name); });
-  return found == values_.end() ? nullptr : &*found;
 }
 
 void WindowSettings::load(SettingsWindow& window, const SettingsPlatform& platform)

@@ -63,7 +63,6 @@ class WindowSettings {
   bool restoreState(SettingsStore& store, SettingsWindow& window);
   void restoreStoredValues(SettingsStore& store);
   void writePlacement(SettingsStore& store, const SettingsWindow& window, const SettingsPlatform& platform);
-  StoredValue* find(std::string_view name);
 
   std::vector<StoredValue> values_;
   unsigned options_ = fpPosition;
