@@ -84,20 +84,6 @@ TEST_F(WindowSettingsCore, MinimisedStateMinimisesTheApplicationAndSkipsTheRefre
   }
 }
 
-TEST_F(WindowSettingsCore, FixedWindowTakesOnlyThePositionAndThreeNumbersKeepTheHeight)
-{
-  stored() = {{"NormPos", "300,200,700,500"}};
-  window.sizeable = false;
-  settings.load(window, fake.platform);
-  EXPECT_EQ(window.current.normalPosition, (PlacementRect{300, 200, 630, 342}));
-
-  stored() = {{"NormPos", "300,200,700"}};
-  window = FakeWindow();
-  window.current.normalPosition = {100, 50, 430, 192};
-  settings.load(window, fake.platform);
-  EXPECT_EQ(window.current.normalPosition, (PlacementRect{300, 200, 700, 342}));
-}
-
 TEST_F(WindowSettingsCore, OtherPixelDensityOrOlderVersionLeavesTheDesignedPlace)
 {
   stored() = {{"NormPos", "300,200,700,500"}, {"PixelsPerInch", "120"}, {"CurrentBand", "5"}};
