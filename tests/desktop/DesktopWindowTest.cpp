@@ -103,7 +103,9 @@ class Desktop : public StoreTest {
     host_.current = SessionContext{0, "Log", "Desktop", "UA3A", ""};
     screen = QGuiApplication::primaryScreen()->size();
     pixelsPerInch = qtSettingsPlatform().pixelsPerInch();
-    availableAreas = qtSettingsPlatform().availableAreas();
+    availableAreas.clear();
+    for (const PlacementRect& a : qtSettingsPlatform().availableAreas())
+      availableAreas << QRect(a.left, a.top, a.right - a.left, a.bottom - a.top);
   }
   ~Desktop() override { releaseMain(); }
 

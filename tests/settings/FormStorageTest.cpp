@@ -12,6 +12,7 @@
 
 #include "SettingsTestSupport.h"
 #include "StoredWindow.h"
+#include "ui/settings/qt/QSettingsStore.h"
 
 namespace q9x::test {
 namespace {
@@ -37,10 +38,10 @@ class FormStorageTest : public StoreTest {
 class RecordingStore final : public SettingsStore {
  public:
   RecordingStore(std::unique_ptr<SettingsStore> inner, QStringList& names) : inner_(std::move(inner)), names_(names) {}
-  std::optional<QString> read(const QString& name) override { return inner_->read(name); }
-  void write(const QString& name, const QString& text) override
+  std::optional<std::string> read(const std::string& name) override { return inner_->read(name); }
+  void write(const std::string& name, const std::string& text) override
   {
-    names_ << name;
+    names_ << QString::fromStdString(name);
     inner_->write(name, text);
   }
   void commit() override { inner_->commit(); }
@@ -54,7 +55,7 @@ TEST_F(FormStorageTest, SavesEveryValueInOrderAsText)
 {
   QStringList written;
   SettingsPlatform recording = settingsPlatform();
-  recording.openStore = [&written](const QString& keyPath, const QString& section) -> std::unique_ptr<SettingsStore> {
+  recording.openStore = [&written](const std::string& keyPath, const std::string& section) -> std::unique_ptr<SettingsStore> {
     return std::make_unique<RecordingStore>(openQSettingsStore(keyPath, section), written);
   };
   const SettingsPlatform previous = setSettingsPlatform(recording);

@@ -5,6 +5,9 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWindow>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
@@ -26,6 +29,25 @@ Child* child(QWidget* parent, const QString& name)
   return parent ? parent->findChild<Child*>(name) : nullptr;
 }
 
+// On a desktop the window manager frames a window after it is shown, and
+// may place it more than once: events are let through until the frame has
+// stood still for a moment.
+void settleFrame(const QWidget* window)
+{
+  QRect last;
+  int still = 0;
+  QElapsedTimer timer;
+  timer.start();
+  while (still < 30 && timer.elapsed() < 5000) {
+    settle();
+    QThread::msleep(10);
+    const QWindow* native = window->windowHandle();
+    const bool framed = native && !native->frameMargins().isNull();
+    still = framed && window->frameGeometry() == last ? still + 1 : 0;
+    last = window->frameGeometry();
+  }
+}
+
 QVariant stored(const QString& key)
 {
   const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Software/" +
@@ -43,11 +65,15 @@ TEST(PluginSettings, ChosenBandSurvivesReleaseAndRun)
   QWidget* main = topLevel("fmMainForm");
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(main->pos(), QPoint(1009, 201)) << "first run: the designed place";
+  settleFrame(main);
+  EXPECT_EQ(main->frameGeometry().topLeft(), QPoint(1009, 201)) << "the designed place is the frame's";
   child<QPushButton>(main, "btnOBL1")->click();
   settle();
   QWidget* area = topLevel("fmDomList");
   ASSERT_NE(area, nullptr);
   EXPECT_EQ(area->pos(), QPoint(1017, 288));
+  settleFrame(area);
+  EXPECT_EQ(area->frameGeometry().topLeft(), QPoint(1017, 288));
   child<QAbstractButton>(area, "RzBitBtn5")->click();
   plugin().Release();
   settle();

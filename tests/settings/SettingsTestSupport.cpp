@@ -10,10 +10,14 @@ StoreTest::StoreTest()
 {
   qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
   SettingsPlatform platform = qtSettingsPlatform();
-  platform.hostProgramName = [this] { return hostName; };
-  platform.screenSize = [this] { return screen; };
+  platform.hostProgramName = [this] { return hostName.toStdString(); };
+  platform.screenSize = [this] { return ScreenSize{screen.width(), screen.height()}; };
   platform.pixelsPerInch = [this] { return pixelsPerInch; };
-  platform.availableAreas = [this] { return availableAreas; };
+  platform.availableAreas = [this] {
+    std::vector<PlacementRect> areas;
+    for (const QRect& a : availableAreas) areas.push_back({a.left(), a.top(), a.left() + a.width(), a.top() + a.height()});
+    return areas;
+  };
   previousPlatform_ = setSettingsPlatform(platform);
   previousSink_ = setErrorSink([this](const QString& text) { errors << text; });
 }

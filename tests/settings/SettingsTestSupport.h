@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ErrorReport.h"
-#include "ui/settings/SettingsPlatform.h"
+#include "ui/settings/qt/QtSettingsPlatform.h"
 
 namespace q9x::test {
 

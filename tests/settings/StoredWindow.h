@@ -5,7 +5,7 @@
 #include <QShowEvent>
 #include <QWidget>
 
-#include "ui/settings/FormStorage.h"
+#include "ui/settings/qt/FormStorage.h"
 
 namespace q9x::test {
 

@@ -93,6 +93,17 @@ TEST_F(WindowSettings, FirstRunOpensAtTheDesignedPlacesAndClosingTheAreaWindowSt
   EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(WindowSettings, DesignedPlacesOffANarrowScreenComeOntoIt)
+{
+  screen = {800, 600};
+  availableAreas = {QRect(0, 0, 800, 600)};
+  auto main = openMain();
+  TfmDomList* area = openArea(*main);
+  ASSERT_NE(area, nullptr);
+  EXPECT_EQ(main->frameGeometry().topLeft(), QPoint(800 - main->frameGeometry().width(), 201));
+  EXPECT_EQ(area->frameGeometry().topLeft(), QPoint(800 - area->frameGeometry().width(), 288));
+}
+
 TEST_F(WindowSettings, StatisticsWindowKeepsItsSizeAndTheAreaWindowTakesTheStoredOne)
 {
   store(kMain, "NormPos", "100,100,900,900");

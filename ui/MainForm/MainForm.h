@@ -10,7 +10,7 @@
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
 #include "ui/MainForm/StatisticsView.h"
-#include "ui/settings/FormStorage.h"
+#include "ui/settings/qt/FormStorage.h"
 
 class QAction;
 class QLabel;

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "ui/domlist/AreaListView.h"
-#include "ui/settings/FormStorage.h"
+#include "ui/settings/qt/FormStorage.h"
 
 class QButtonGroup;
 class QFrame;

@@ -1,7 +1,5 @@
 #include "ui/settings/SettingsText.h"
 
-#include <QRegularExpression>
-#include <QStringList>
 #include <algorithm>
 #include <climits>
 
@@ -9,49 +7,61 @@ namespace q9x {
 
 namespace {
 
-// Only a sign and digits, with blanks around them.
-bool isDecimal(QStringView text)
+constexpr std::string_view kBlanks = " \t\n\v\f\r";
+
+std::string_view trimmed(std::string_view text)
 {
-  text = text.trimmed();
-  if (text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))) text = text.mid(1);
-  return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-std::optional<int> saturatedInt(const QString& text)
+// Only a sign and digits, with blanks around them; beyond int's range the
+// nearest int.
+std::optional<int> saturatedInt(std::string_view text)
 {
-  bool ok = false;
-  const qlonglong value = text.toLongLong(&ok, 10);
-  if (ok) return static_cast<int>(std::clamp<qlonglong>(value, INT_MIN, INT_MAX));
-  if (!isDecimal(text)) return std::nullopt;
-  return text.trimmed().startsWith(QLatin1Char('-')) ? INT_MIN : INT_MAX;
+  text = trimmed(text);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  long long magnitude = 0;
+  for (const char c : text) {
+    magnitude = magnitude * 10 + (c - '0');
+    if (magnitude > -static_cast<long long>(INT_MIN)) break;  // beyond int either way
+  }
+  const long long value = negative ? -magnitude : magnitude;
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 }  // namespace
 
-int textToInt(const QString& text, int fallback) { return saturatedInt(text).value_or(fallback); }
+int textToInt(std::string_view text, int fallback) { return saturatedInt(text).value_or(fallback); }
 
-std::array<std::optional<int>, 4> textToFour(const QString& text)
+std::array<std::optional<int>, 4> textToFour(std::string_view text)
 {
-  static const QRegularExpression separators(QStringLiteral("[, ]+"));
-  const QStringList words = text.split(separators, Qt::SkipEmptyParts);
   std::array<std::optional<int>, 4> values;
-  for (qsizetype i = 0; i < 4 && i < words.size(); ++i) values[static_cast<std::size_t>(i)] = saturatedInt(words[i]);
+  std::size_t word = 0;
+  std::size_t at = 0;
+  while (word < values.size()) {
+    at = text.find_first_not_of(", ", at);
+    if (at == std::string_view::npos) break;
+    const std::size_t end = std::min(text.find_first_of(", ", at), text.size());
+    values[word++] = saturatedInt(text.substr(at, end - at));
+    at = end;
+  }
   return values;
 }
 
-QString fourToText(const std::array<int, 4>& values)
+std::string fourToText(const std::array<int, 4>& values)
 {
-  return QStringLiteral("%1,%2,%3,%4").arg(values[0]).arg(values[1]).arg(values[2]).arg(values[3]);
+  return std::to_string(values[0]) + ',' + std::to_string(values[1]) + ',' + std::to_string(values[2]) + ',' +
+         std::to_string(values[3]);
 }
 
-QString screenSuffix(QSize screen)
+std::string screenSuffix(ScreenSize screen)
 {
-  return QStringLiteral("(%1x%2)").arg(screen.width()).arg(screen.height());
-}
-
-QString storedValueText(const QVariant& value)
-{
-  return value.isValid() ? value.toString() : QString();
+  return '(' + std::to_string(screen.width) + 'x' + std::to_string(screen.height) + ')';
 }
 
 }  // namespace q9x

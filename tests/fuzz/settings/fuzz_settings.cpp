@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "platform/ErrorReport.h"
-#include "ui/settings/FormStorage.h"
-#include "ui/settings/SettingsPlatform.h"
+#include "ui/settings/qt/FormStorage.h"
+#include "ui/settings/qt/QtSettingsPlatform.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ struct Harness {
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     app = new QApplication(argc, argv);
     q9x::SettingsPlatform platform = q9x::qtSettingsPlatform();
-    platform.hostProgramName = [] { return QString::fromLatin1("FuzzHost"); };
+    platform.hostProgramName = [] { return std::string("FuzzHost"); };
     q9x::setSettingsPlatform(platform);
     // Errors are expected answers to damaged files; only crashes count.
     q9x::setErrorSink([](const QString&) {});

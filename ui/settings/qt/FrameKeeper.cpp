@@ -1,9 +1,7 @@
-#include "ui/settings/WindowPlacement.h"
+#include "ui/settings/qt/FrameKeeper.h"
 
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
-#include <climits>
 
 namespace q9x {
 
@@ -22,92 +20,26 @@ bool inNormalState(const QWidget& window)
   return !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-// How far two spans [a0, a1) and [b0, b1) overlap, and how far apart they are.
-qint64 overlap(qint64 a0, qint64 a1, qint64 b0, qint64 b1) { return std::max<qint64>(0, std::min(a1, b1) - std::max(a0, b0)); }
-qint64 gap(qint64 a0, qint64 a1, qint64 b0, qint64 b1) { return a1 <= b0 ? b0 - a1 : (b1 <= a0 ? a0 - b1 : 0); }
-
-struct Fit {
-  qint64 shared;    // the part of the frame within the area
-  qint64 distance;  // how far the frame lies outside it
-};
-
-Fit fitOf(const FrameEdges& e, const QRect& area)
-{
-  const qint64 left = area.left(), top = area.top();
-  const qint64 right = left + area.width(), bottom = top + area.height();
-  return {overlap(e.left, e.right, left, right) * overlap(e.top, e.bottom, top, bottom),
-          gap(e.left, e.right, left, right) + gap(e.top, e.bottom, top, bottom)};
-}
-
-// The area the frame lies most within, or else the nearest one.
-const QRect& bestArea(const FrameEdges& e, const QList<QRect>& areas)
-{
-  const QRect* best = &areas.front();
-  Fit bestFit = fitOf(e, *best);
-  for (const QRect& area : areas) {
-    const Fit fit = fitOf(e, area);
-    if (fit.shared > bestFit.shared || (fit.shared == bestFit.shared && fit.distance < bestFit.distance)) {
-      best = &area;
-      bestFit = fit;
-    }
-  }
-  return *best;
-}
-
-bool visibleInAny(const FrameEdges& e, const QList<QRect>& areas)
-{
-  return std::any_of(areas.begin(), areas.end(), [&e](const QRect& area) { return fitOf(e, area).shared > 0; });
-}
-
-int toInt(qint64 value) { return static_cast<int>(std::clamp<qint64>(value, INT_MIN / 2, INT_MAX / 2)); }
-
 // Puts the frame at frame.topLeft() and, for a sizeable window, gives it
-// frame.size(), with the frame's margins as far as they are known.
-void place(QWidget& window, const QRect& frame, const QMargins& margins)
+// frame.size(), with the frame's margins as far as they are known. Margins
+// are settled when the window manager has told them in the normal state and
+// the window has never been in another state, whose frame it may report for
+// a while after.
+void place(QWidget& window, const QRect& frame, const QMargins& margins, bool marginsSettled)
 {
   // The size first: a later resize would send the client position again.
   if (isSizeable(window)) window.resize(frame.size().shrunkBy(margins));
-  // A top-level widget's position is that of its frame; a native window
-  // made before its frame is known needs telling so, or its window manager
-  // puts the client area there.
+  // A top-level widget's position is that of its frame, and with settled
+  // margins the widget puts its client area inside it. Otherwise the native
+  // window must be told that the position is the frame's, or its window
+  // manager puts the client area there; with settled margins that second
+  // request may be taken the same way, which moved the window by its frame.
   window.move(frame.topLeft());
-  if (QWindow* native = window.windowHandle()) native->setFramePosition(frame.topLeft());
+  QWindow* native = window.windowHandle();
+  if (native && !marginsSettled) native->setFramePosition(frame.topLeft());
 }
 
 }  // namespace
-
-QRect reachableFrame(const FrameEdges& edges, const QList<QRect>& availableAreas)
-{
-  qint64 width = edges.right - edges.left;
-  qint64 height = edges.bottom - edges.top;
-  if (availableAreas.isEmpty())
-    return QRect(toInt(edges.left), toInt(edges.top), toInt(std::min<qint64>(width, QWIDGETSIZE_MAX)),
-                 toInt(std::min<qint64>(height, QWIDGETSIZE_MAX)));
-
-  const QRect& home = bestArea(edges, availableAreas);
-  width = std::min<qint64>(width, home.width());
-  height = std::min<qint64>(height, home.height());
-  qint64 left = edges.left;
-  qint64 top = edges.top;
-  const FrameEdges cut{left, top, left + width, top + height};
-  if (!visibleInAny(cut, availableAreas)) {
-    const QRect& nearest = bestArea(cut, availableAreas);
-    left = std::clamp<qint64>(left, nearest.left(), qint64(nearest.left()) + nearest.width() - width);
-    top = std::clamp<qint64>(top, nearest.top(), qint64(nearest.top()) + nearest.height() - height);
-  }
-  return QRect(toInt(left), toInt(top), toInt(width), toInt(height));
-}
-
-WindowPlacement FrameKeeper::placement(const QWidget& window) const
-{
-  WindowPlacement p;
-  if (window.isMinimized())
-    p.showCmd = ShowMinimized;
-  else if (window.isMaximized())
-    p.showCmd = ShowMaximized;
-  p.normalFrame = normalFrame(window);
-  return p;
-}
 
 QRect FrameKeeper::normalFrame(const QWidget& window) const
 {
@@ -127,14 +59,20 @@ QRect FrameKeeper::normalFrame(const QWidget& window) const
 void FrameKeeper::apply(QWidget& window, const QRect& frame)
 {
   const QMargins current = frameMargins(window);
-  place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current);
+  if (frame == normalFrame(window) && (wanted_ || !placed_)) {
+    keepCurrent(window);
+    return;
+  }
+  placed_ = true;
+  place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current,
+        !current.isNull() && normalMargins_ == current && onlyEverNormal_);
   wanted_ = Wanted{frame.topLeft(), isSizeable(window) ? std::optional<QSize>(frame.size()) : std::nullopt};
   retries_ = kRetries;
 }
 
 void FrameKeeper::keepCurrent(const QWidget& window)
 {
-  wanted_ = Wanted{window.pos(), std::nullopt};
+  if (!wanted_) wanted_ = Wanted{window.pos(), std::nullopt};
   retries_ = kRetries;
 }
 
@@ -143,6 +81,7 @@ void FrameKeeper::observe(QWidget& window)
   const QWindow* native = window.windowHandle();
   const bool normal = inNormalState(window);
   if (!normal && wanted_) retries_ = kRetries;  // the way back is the window manager's first
+  if (!normal) onlyEverNormal_ = false;
   if (!normal && native && !native->frameMargins().isNull()) {
     otherStateMargins_ = native->frameMargins();
     staleChecks_ = kStaleChecks;
@@ -169,11 +108,13 @@ void FrameKeeper::observe(QWidget& window)
     if (!maybeStale && !window.testAttribute(Qt::WA_PendingMoveEvent)) wanted_.reset();
     return;
   }
-  if (retries_-- <= 0) {
+  // Places made by a frame that may be stale do not count against the
+  // tries: the stale checks bound them.
+  if (!maybeStale && retries_-- <= 0) {
     wanted_.reset();
     return;
   }
-  place(window, frame, margins);
+  place(window, frame, margins, onlyEverNormal_);
 }
 
 bool isSizeable(const QWidget& window) { return window.minimumSize() != window.maximumSize(); }

@@ -1,33 +1,26 @@
 #pragma once
-// Stored settings of one window: its placement and its named values
+// The stored settings of one Qt window: its placement and its named values
 // (StoredValues), put back when the window is shown and written to the
-// per-user settings store when it is closed or destroyed.
+// per-user settings store when it is closed or destroyed. The rules are
+// WindowSettings'; this watches the window's events and speaks Qt's types.
 
-#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
-#include "ui/settings/WindowPlacement.h"
+#include "ui/settings/WindowSettings.h"
+#include "ui/settings/qt/QtSettingsWindow.h"
 
 namespace q9x {
 
-class SettingsStore;
-struct SettingsPlatform;
-
 // A named value; names are unique within their list, compared without regard
-// to letter case. An invalid QVariant is the empty value.
+// to letter case. An invalid QVariant is the empty value; an integer stays
+// an integer until a load makes it the text read.
 struct TStoredValue {
   QString Name;
   QVariant Value;
-};
-
-// What a window's placement restore covers.
-enum TPlacementOption : unsigned {
-  fpState = 1u << 0,     // normal, minimised or maximised
-  fpPosition = 1u << 1,  // position, and size for a sizeable window
 };
 
 class TFormStorage {
@@ -45,7 +38,7 @@ class TFormStorage {
   // Sets the named value, appending it when there is none. Changes only memory.
   void SetValueByName(const QString& name, const QVariant& value);
 
-  void setOptions(unsigned options) { options_ = options; }
+  void setOptions(unsigned options) { settings_.setOptions(options); }
 
   // Watches the window's show and close: settings are loaded before the
   // window's own show handling, and saved when its own close handling has
@@ -59,22 +52,9 @@ class TFormStorage {
  private:
   class WindowHooks;
 
-  void restorePlacement(SettingsStore& store, const SettingsPlatform& platform);
-  void restorePosition(SettingsStore& store, const SettingsPlatform& platform);
-  // False when the stored state asks for a minimised window, which stays normal.
-  bool restoreState(SettingsStore& store);
-  void restoreStoredValues(SettingsStore& store);
-  void writePlacement(SettingsStore& store, const SettingsPlatform& platform);
-
-  std::vector<TStoredValue> values_;
-  unsigned options_ = fpPosition;
-  QPointer<QWidget> window_;
-  FrameKeeper frame_;
-  QString section_;
+  WindowSettings settings_;
+  QtSettingsWindow window_;
   std::unique_ptr<WindowHooks> hooks_;
-  bool loaded_ = false;
-  bool saved_ = false;
-  bool destroying_ = false;
 };
 
 }  // namespace q9x
