@@ -7,7 +7,9 @@
 namespace q9x {
 
 ScoringSession::ScoringSession(SessionHost& host)
-    : host_(host), LogQuery(host.context().connection), areaTable_(loadAreaFile(areaFilePath()))
+    : host_(host),
+      LogQuery(makeQtLogReader(host.context().connection)),
+      areaTable_(loadAreaFile(areaFilePath()))
 {
 }
 
@@ -22,7 +24,7 @@ CountResult ScoringSession::count(const Contact& contact)
 void ScoringSession::end()
 {
   ended_ = true;
-  LogQuery.close();
+  LogQuery->close();
 }
 
 void ScoringSession::selectBand(std::string_view band)
@@ -38,25 +40,25 @@ bool ScoringSession::recalculate(const std::function<bool()>& letEventsRun)
   engine_.clear();
   selectBand(opening.band);
 
-  LogQuery.close();
-  LogQuery.open(opening.tableName);
+  LogQuery->close();
+  LogQuery->open(opening.tableName);
   // Calls that arrive now are served against the engine as it stands, and
   // the scan refuses any contact they counted already.
   if (!letEventsRun()) return false;
-  LogQuery.resumeAfterEvents();
+  LogQuery->resumeAfterEvents();
 
   const std::string myMainPrefix = host_.context().myMainPrefix;
   LogRow row = host_.currentRow();
   std::size_t rows = 0;
   try {
-    rows = countLog(engine_, LogQuery, row, myMainPrefix, [this](const CountResult& counted) {
+    rows = countLog(engine_, *LogQuery, row, myMainPrefix, [this](const CountResult& counted) {
       if (!counted.repeat) selectBand(counted.band);
     });
   } catch (...) {
     host_.scanFailed(row);
     throw;
   }
-  LogQuery.close();
+  LogQuery->close();
   host_.scanEnded(rows > 0 ? &row : nullptr, opening.band);
   emit figuresChanged();
   return true;

@@ -7,12 +7,13 @@
 #include <QObject>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/AreaTable.h"
 #include "engine/ContestEngine.h"
-#include "platform/QtSqlLogQuery.h"
+#include "platform/qt/QtLogReaders.h"
 #include "session/SessionHost.h"
 
 namespace q9x {
@@ -65,7 +66,7 @@ class ScoringSession : public QObject {
 
   SessionHost& host_;
   ContestEngine engine_;
-  QtSqlLogQuery LogQuery;
+  std::unique_ptr<LogReader> LogQuery;
   AreaTable areaTable_;
   bool ended_ = false;
 };
