@@ -226,7 +226,8 @@ TEST(LogReadingPaths, OnlyATableNameIsTakenForTheTable)
           EXPECT_EQ(countLog(engine, *query, row, "UA3A"), 1u);
         });
       }
-      for (const char* name : {"Log; delete from Log", "Log -- ", "Log where 0", "Log /* */", "", "Log,Log"}) {
+      for (const char* name :
+           {"Log; delete from Log", "Log -- ", "Log where 0", "Log /* */", "", "Log,Log"}) {
         SCOPED_TRACE(name);
         ContestEngine engine;
         const auto query = logReader(reading, 0);
