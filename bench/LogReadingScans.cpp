@@ -4,30 +4,29 @@
 
 #include "engine/ContestEngine.h"
 #include "engine/LogScan.h"
-#include "platform/QtSqlLogQuery.h"
+#include "platform/qt/QtLogReaders.h"
+#include "platform/qt/QtSqlLogReader.h"
 
 namespace q9x::bench {
 
-namespace {
-std::size_t countWith(const std::string& table, QtSqlLogQuery::Reading reading, bool native)
-{
-  ContestEngine engine;
-  QtSqlLogQuery query(0, reading);
-  LogRow row;
-  query.open(table);
-  if (query.readsNatively() != native) throw std::runtime_error("the log was not read the way asked");
-  return countLog(engine, query, row, "UA3A");
-}
-}  // namespace
-
 std::size_t countThroughQtSql(const std::string& table)
 {
-  return countWith(table, QtSqlLogQuery::Reading::QtSqlOnly, false);
+  ContestEngine engine;
+  QtSqlLogReader query(0);
+  LogRow row;
+  query.open(table);
+  return countLog(engine, query, row, "UA3A");
 }
 
 std::size_t countThroughNativeHandle(const std::string& table)
 {
-  return countWith(table, QtSqlLogQuery::Reading::Fastest, true);
+  ContestEngine engine;
+  QtLogReader query(0);
+  LogRow row;
+  query.open(table);
+  query.resumeAfterEvents();
+  if (!query.readsNatively()) throw std::runtime_error("the log was not read natively");
+  return countLog(engine, query, row, "UA3A");
 }
 
 }  // namespace q9x::bench

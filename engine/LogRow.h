@@ -1,13 +1,15 @@
 #pragma once
-// The host's log as the plug-in reads it: the one statement every scan runs,
-// and the seven columns it reads, each named once beside the row field it
-// fills. Readers, the record conversion, the reference host's table and the
-// benchmark's logs all take the columns from here, so the name and the field
-// of an entry cannot drift apart.
+// The host's log as the plug-in reads it: the one statement every scan runs
+// (engine/LogStatement.h), and the seven columns it reads, each named once
+// beside the row field it fills. Readers, the record conversion, the
+// reference host's table and the benchmark's logs all take the columns from
+// here, so the name and the field of an entry cannot drift apart.
 
 #include <array>
 #include <string>
 #include <string_view>
+
+#include "engine/LogStatement.h"
 
 namespace q9x {
 
@@ -38,11 +40,5 @@ inline constexpr std::array<LogColumn, 7> kLogColumns = {{
     {"QSOMode", &LogRow::QSOMode},
     {"Continent", &LogRow::Continent},
 }};
-
-// The table name goes in as the host gave it; the rows come in callsign order.
-inline std::string logStatement(std::string_view table)
-{
-  return "Select * from " + std::string(table) + " order by CallSign";
-}
 
 }  // namespace q9x

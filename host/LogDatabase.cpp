@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/LogRow.h"
-#include "platform/LogConnection.h"
+#include "platform/qt/LogConnection.h"
 
 namespace q9xhost {
 

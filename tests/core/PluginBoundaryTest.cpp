@@ -7,7 +7,6 @@
 #include "SessionFakes.h"
 #include "plugin/PluginBoundary.h"
 #include "plugin/RecordFields.h"
-#include "plugin/ShortString.h"
 
 namespace q9x::coretest {
 namespace {

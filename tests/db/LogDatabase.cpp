@@ -9,6 +9,9 @@
 #include <sstream>
 #include <tuple>
 
+#include "platform/qt/QtLogReaders.h"
+#include "platform/qt/QtSqlLogReader.h"
+
 namespace q9x::test {
 
 std::vector<LogEntry> weekendLog(int rows)
@@ -84,6 +87,18 @@ std::string describeFigures(const ContestEngine& engine, bool keepOrder)
   for (const std::string& k : rda) out << "rda " << k << "\n";
   for (const std::string& q : contacts) out << "qso " << q << "\n";
   return out.str();
+}
+
+std::unique_ptr<ConnectionLogReader> logReader(Reading reading, std::int32_t connection)
+{
+  if (reading == Reading::QtSqlOnly) return std::make_unique<QtSqlLogReader>(connection);
+  return std::make_unique<QtLogReader>(connection);
+}
+
+bool readsNatively(const ConnectionLogReader& reader)
+{
+  const auto* picking = dynamic_cast<const QtLogReader*>(&reader);
+  return picking && picking->readsNatively();
 }
 
 }  // namespace q9x::test

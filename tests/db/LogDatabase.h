@@ -5,11 +5,13 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "engine/ContestEngine.h"
+#include "platform/qt/ConnectionLogReader.h"
 #include "tests/support/LogTable.h"
 
 namespace q9x::test {
@@ -30,6 +32,13 @@ std::size_t distinctContacts(const std::vector<LogEntry>& rows);
 // With keepOrder bands, multipliers and register are listed in the engine's
 // order, otherwise sorted, for logs whose rows may tie on the callsign.
 std::string describeFigures(const ContestEngine& engine, bool keepOrder);
+
+// The two ways a test reads a log: through Qt SQL only, or the fastest way
+// the connection allows, as the plug-in does.
+enum class Reading { QtSqlOnly, Fastest };
+std::unique_ptr<ConnectionLogReader> logReader(Reading reading, std::int32_t connection);
+// Whether the reader's last statement was read through a native handle.
+bool readsNatively(const ConnectionLogReader& reader);
 
 }  // namespace q9x::test
 

@@ -8,12 +8,13 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <functional>
+#include <optional>
 
 #include "LogDatabase.h"
 #include "engine/LogScan.h"
-#include "platform/PostgresLogScan.h"
-#include "platform/QtSqlLogQuery.h"
+#include "platform/qt/PostgresLogReader.h"
 
 namespace q9x::test {
 namespace {
@@ -35,7 +36,12 @@ struct LogCase {
   bool readsNatively = true;
   // Runs where pending events run after the query opens.
   std::function<void()> events = [] {};
+  // Runs once the scan is over, before the connection is closed.
+  std::function<void()> afterScan = [] {};
 };
+
+// A forward-only query of the host's own, kept open across a scan.
+std::optional<QSqlQuery> hostQuery;
 
 std::string describeRow(const LogRow& r)
 {
@@ -71,26 +77,33 @@ QSqlDatabase openServer()
 // Whether the connection is idle, so the next scan may read it natively:
 // nothing of the scan is left pending. (Qt SQL itself would quietly throw
 // away what is left, rows and all, before its next statement.)
-bool isIdle(QSqlDatabase db) { return db.isOpen() && PostgresLogScan::of(db, kConnectionName); }
+bool isIdle(QSqlDatabase db)
+{
+  return db.isOpen() &&
+         PostgresLogReader::canRead(db, "select '' as QSOReportRecived, '' as DXCCPrefix, '' as MainPrefix, "
+                                        "'' as CallSign, '' as DigiBand, '' as QSOMode, '' as Continent");
+}
 
-ScanOutcome scan(const LogCase& c, QtSqlLogQuery::Reading reading)
+ScanOutcome scan(const LogCase& c, Reading reading)
 {
   ScanOutcome out;
   {
     QSqlDatabase db = openServer();
     c.fill(db);
     ContestEngine engine;
-    QtSqlLogQuery query(kConnection, reading);
+    const auto query = logReader(reading, kConnection);
     LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
     try {
-      query.open("Log");
+      query->open("Log");
       c.events();
-      countLog(engine, query, row, "UA3A");
+      query->resumeAfterEvents();
+      countLog(engine, *query, row, "UA3A");
     } catch (const std::exception& e) {
       out.error = e.what();
     }
-    out.native = query.readsNatively();
-    query.close();
+    out.native = readsNatively(*query);
+    query->close();
+    c.afterScan();
     out.figures = describeFigures(engine, true);
     out.record = describeRow(row);
     out.idleAfter = isIdle(db);
@@ -169,7 +182,7 @@ const std::vector<LogCase>& cases()
                      "when CallSign = 'RV3DX' then (1 / (Id - Id))::text else QSOReportRecived "
                      "end as QSOReportRecived, MainPrefix, DXCCPrefix, Continent from Rows");
        },
-       false},
+       true},
       {"inside the host's transaction block",
        [](QSqlDatabase db) {
          createLogTable(db, "Log", weekendLog(20));
@@ -183,14 +196,38 @@ const std::vector<LogCase>& cases()
        },
        false},
       {"database closed while events run",
-       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, true,
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, false,
        [] { QSqlDatabase::database(kConnectionName).close(); }},
+      // The temporary log goes with the session the host closed: the statement
+      // on the reopened connection fails, and Qt SQL words the error.
       {"database reopened while events run",
-       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, true,
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, false,
        [] {
          QSqlDatabase db = QSqlDatabase::database(kConnectionName);
          db.close();
          db.open();
+       }},
+      {"connection removed while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, false,
+       [] {
+         QSqlDatabase::database(kConnectionName, false).close();
+         QSqlDatabase::removeDatabase(kConnectionName);
+       }},
+      // The host reads a query of its own on the log's connection and keeps it
+      // open: it must get every one of its rows, and the scan none of them.
+      {"host's own query open while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); }, false,
+       [] {
+         hostQuery.emplace(QSqlDatabase::database(kConnectionName));
+         hostQuery->setForwardOnly(true);
+         ASSERT_TRUE(hostQuery->exec("select generate_series(1, 273)"));
+         ASSERT_TRUE(hostQuery->next());
+       },
+       [] {
+         int rows = 1;
+         while (hostQuery->next()) ++rows;
+         EXPECT_EQ(rows, 273) << hostQuery->lastError().text().toStdString();
+         hostQuery.reset();
        }},
   };
   return all;
@@ -212,8 +249,8 @@ TEST_F(LogReadingPathsPostgres, NativeReadingMatchesQtSql)
 {
   for (const LogCase& c : cases()) {
     SCOPED_TRACE(c.name);
-    const ScanOutcome qt = scan(c, QtSqlLogQuery::Reading::QtSqlOnly);
-    const ScanOutcome native = scan(c, QtSqlLogQuery::Reading::Fastest);
+    const ScanOutcome qt = scan(c, Reading::QtSqlOnly);
+    const ScanOutcome native = scan(c, Reading::Fastest);
     EXPECT_FALSE(qt.native);
     EXPECT_EQ(native.native, c.readsNatively);
     EXPECT_EQ(native.error, qt.error);
@@ -230,13 +267,112 @@ TEST_F(LogReadingPathsPostgres, ScanGivenUpLeavesTheConnectionIdle)
   {
     QSqlDatabase db = openServer();
     createLogTable(db, "Log", weekendLog(600));
-    QtSqlLogQuery query(kConnection);
-    query.open("Log");
+    const auto query = logReader(Reading::Fastest, kConnection);
+    query->open("Log");
     LogRow row;
-    EXPECT_TRUE(query.next(row));
-    EXPECT_TRUE(query.readsNatively());
-    query.close();
+    EXPECT_TRUE(query->next(row));
+    EXPECT_TRUE(readsNatively(*query));
+    query->close();
     EXPECT_TRUE(isIdle(db));
+  }
+  QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+// A statement that fails before its first row is run once: its error is
+// the one the user sees, and the server is not asked to run it again.
+TEST_F(LogReadingPathsPostgres, FailingStatementRunsOnce)
+{
+  {
+    QSqlDatabase db = openServer();
+    createLogTable(db, "Rows", weekendLog(40));
+    execute(db, "create temporary sequence Runs");
+    execute(db, "create temporary view Log as with Once as materialized (select nextval('Runs')) "
+                "select Id, CallSign, DigiBand, QSOMode, case when CallSign = 'RV3DX' then "
+                "(1 / (Id - Id))::text else QSOReportRecived end as QSOReportRecived, MainPrefix, "
+                "DXCCPrefix, Continent from Rows, Once");
+    const auto query = logReader(Reading::Fastest, kConnection);
+    ContestEngine engine;
+    LogRow row;
+    EXPECT_THROW(
+        {
+          query->open("Log");
+          countLog(engine, *query, row, "UA3A");
+        },
+        std::runtime_error);
+    query->close();
+    QSqlQuery runs(db);
+    ASSERT_TRUE(runs.exec("select last_value from Runs") && runs.next());
+    EXPECT_EQ(runs.value(0).toInt(), 1);
+  }
+  QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+// Repeats of a contact sort alike on the callsign; the server may return
+// them in any order (in parallel, differently each time). The one logged
+// first counts, every time, on both paths.
+TEST_F(LogReadingPathsPostgres, FirstLoggedOfTheRepeatsCounts)
+{
+  {
+    QSqlDatabase db = openServer();
+    // Logged first inside the area (1 point each), then repeated from
+    // outside it (5 points each).
+    std::vector<LogEntry> log;
+    for (const char* prefix : {"UA3A", "DL", "DL"})
+      for (int i = 0; i < 3000; ++i) {
+        LogEntry e;
+        e.CallSign = QStringLiteral("R%1").arg(i % 1500);
+        e.QSOMode = i < 1500 ? QStringLiteral("RTTY") : QStringLiteral("FT8");
+        e.MainPrefix = QString::fromLatin1(prefix);
+        log.push_back(e);
+      }
+    createLogTable(db, "Log", log);
+    for (const char* setting : {"max_parallel_workers_per_gather = 4", "parallel_setup_cost = 0",
+                                "parallel_tuple_cost = 0", "min_parallel_table_scan_size = 0"})
+      execute(db, QStringLiteral("set ") + setting);
+    for (const auto reading : {Reading::QtSqlOnly, Reading::Fastest})
+      for (int run = 0; run < 3; ++run) {
+        ContestEngine engine;
+        const auto query = logReader(reading, kConnection);
+        LogRow row;
+        query->open("Log");
+        EXPECT_EQ(countLog(engine, *query, row, "UA3A"), log.size());
+        EXPECT_EQ(engine.stats().totals().Points, 3000) << "run " << run;
+      }
+  }
+  QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+// Only a table name is taken for the table: a name with a statement after
+// it is refused before anything runs.
+TEST_F(LogReadingPathsPostgres, StatementTailIsRefusedBeforeAnythingRuns)
+{
+  {
+    QSqlDatabase db = openServer();
+    createLogTable(db, "Log", weekendLog(20));
+    execute(db, "create temporary table Other (x integer)");
+    for (const auto reading : {Reading::QtSqlOnly, Reading::Fastest}) {
+      const auto query = logReader(reading, kConnection);
+      ContestEngine engine;
+      LogRow row;
+      EXPECT_THROW(
+          {
+            query->open("Log; drop table Other; --");
+            countLog(engine, *query, row, "UA3A");
+          },
+          std::runtime_error);
+      query->close();
+      QSqlQuery other(db);
+      EXPECT_TRUE(other.exec("select count(*) from Other")) << other.lastError().text().toStdString();
+    }
+    for (const char* name : {"Log", "pg_temp.Log", "\"log\""}) {
+      const auto query = logReader(Reading::Fastest, kConnection);
+      ContestEngine engine;
+      LogRow row;
+      EXPECT_NO_THROW({
+        query->open(name);
+        EXPECT_EQ(countLog(engine, *query, row, "UA3A"), 20u);
+      }) << name;
+    }
   }
   QSqlDatabase::removeDatabase(kConnectionName);
 }

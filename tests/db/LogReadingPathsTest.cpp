@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QSqlDatabase>
+#include <QElapsedTimer>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <functional>
 
 #include "LogDatabase.h"
 #include "engine/LogScan.h"
-#include "platform/QtSqlLogQuery.h"
 
 namespace q9x::test {
 namespace {
@@ -28,6 +29,10 @@ struct LogCase {
   std::function<void(QSqlDatabase)> fill;
   // Runs where pending events run after the query opens.
   std::function<void()> events = [] {};
+  // Whatever the host did meanwhile, the whole log must be read.
+  bool readsWholeLog = false;
+  // The host let go of the connection meanwhile: no reading runs at all.
+  bool connectionGone = false;
 };
 
 std::string describeRow(const LogRow& r)
@@ -46,7 +51,7 @@ void createTable(QSqlDatabase db, const std::vector<QString>& rows)
   for (const QString& values : rows) execute(db, "insert into Log values (" + values + ")");
 }
 
-ScanOutcome scan(const QString& file, const LogCase& c, QtSqlLogQuery::Reading reading)
+ScanOutcome scan(const QString& file, const LogCase& c, Reading reading)
 {
   ScanOutcome out;
   {
@@ -55,17 +60,18 @@ ScanOutcome scan(const QString& file, const LogCase& c, QtSqlLogQuery::Reading r
     EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
     c.fill(db);
     ContestEngine engine;
-    QtSqlLogQuery query(0, reading);
+    const auto query = logReader(reading, 0);
     LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
     try {
-      query.open("Log");
+      query->open("Log");
       c.events();
-      countLog(engine, query, row, "UA3A");
+      query->resumeAfterEvents();
+      countLog(engine, *query, row, "UA3A");
     } catch (const std::exception& e) {
       out.error = e.what();
     }
-    out.native = query.readsNatively();
-    query.close();
+    out.native = readsNatively(*query);
+    query->close();
     out.figures = describeFigures(engine, true);
     out.record = describeRow(row);
     // A close the host tried while events ran has its own outcome.
@@ -135,7 +141,7 @@ const std::vector<LogCase>& cases()
        }},
       {"database closed while events run",
        [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); },
-       [] { QSqlDatabase::database().close(); }},
+       [] { QSqlDatabase::database().close(); }, false, true},
       {"database reopened while events run",
        [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); },
        [] {
@@ -143,6 +149,35 @@ const std::vector<LogCase>& cases()
          db.close();
          db.open();
        }},
+      // The host closes its log, opens it again and adds a contact: its close
+      // must be clean and its write must not wait for the plug-in.
+      {"database reopened and written to while events run",
+       [](QSqlDatabase db) {
+         createTable(db, {"1, 'R1AA', '7', 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', ''",
+                          "2, 'R1AB', '3.5', 'RTTY', '599 AC', 'UA3A', 'UA3A', 'EU', ''"});
+       },
+       [] {
+         QSqlDatabase db = QSqlDatabase::database();
+         db.close();
+         EXPECT_FALSE(db.lastError().isValid()) << db.lastError().text().toStdString();
+         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+         ASSERT_TRUE(db.open());
+         QElapsedTimer took;
+         took.start();
+         QSqlQuery insert(db);
+         EXPECT_TRUE(insert.exec("insert into Log values (3, 'R1AC', '7', 'RTTY', '599 AD', 'UA3A', "
+                                 "'UA3A', 'EU', '')"))
+             << insert.lastError().text().toStdString();
+         EXPECT_LT(took.elapsed(), 1000);
+       },
+       true},
+      {"database removed while events run",
+       [](QSqlDatabase db) { createLogTable(db, "Log", weekendLog(20)); },
+       [] {
+         QSqlDatabase::database().close();
+         QSqlDatabase::removeDatabase(QString::fromLatin1(QSqlDatabase::defaultConnection));
+       },
+       false, true},
   };
   return all;
 }
@@ -154,13 +189,62 @@ TEST(LogReadingPaths, NativeSqliteReadingMatchesQtSql)
   int file = 0;
   for (const LogCase& c : cases()) {
     SCOPED_TRACE(c.name);
-    const ScanOutcome qt = scan(dir.filePath(QString::number(++file)), c, QtSqlLogQuery::Reading::QtSqlOnly);
-    const ScanOutcome native = scan(dir.filePath(QString::number(++file)), c, QtSqlLogQuery::Reading::Fastest);
+    const ScanOutcome qt = scan(dir.filePath(QString::number(++file)), c, Reading::QtSqlOnly);
+    const ScanOutcome native = scan(dir.filePath(QString::number(++file)), c, Reading::Fastest);
     EXPECT_FALSE(qt.native);
-    EXPECT_TRUE(native.native);
+    EXPECT_EQ(native.native, !c.connectionGone);
     EXPECT_EQ(native.error, qt.error);
     EXPECT_EQ(native.figures, qt.figures);
     EXPECT_EQ(native.record, qt.record);
+    if (c.readsWholeLog) {
+      EXPECT_EQ(native.error, "");
+    }
+  }
+}
+
+// The table name is all of the statement the host decides: a name with
+// anything after it is refused before anything runs, on every path, and
+// plain, schema-qualified and quoted names are read.
+TEST(LogReadingPaths, OnlyATableNameIsTakenForTheTable)
+{
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  int file = 0;
+  for (const auto reading : {Reading::QtSqlOnly, Reading::Fastest}) {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+      db.setDatabaseName(dir.filePath(QString::number(++file)));
+      ASSERT_TRUE(db.open());
+      createTable(db, {"1, 'R1AA', '7', 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU', ''"});
+      for (const char* name : {"Log", "main.Log", "\"Log\"", " main . [Log] ", "`Log`"}) {
+        SCOPED_TRACE(name);
+        ContestEngine engine;
+        const auto query = logReader(reading, 0);
+        LogRow row;
+        EXPECT_NO_THROW({
+          query->open(name);
+          EXPECT_EQ(countLog(engine, *query, row, "UA3A"), 1u);
+        });
+      }
+      for (const char* name :
+           {"Log; delete from Log", "Log -- ", "Log where 0", "Log /* */", "", "Log,Log"}) {
+        SCOPED_TRACE(name);
+        ContestEngine engine;
+        const auto query = logReader(reading, 0);
+        LogRow row;
+        try {
+          query->open(name);
+          countLog(engine, *query, row, "UA3A");
+          ADD_FAILURE() << "read";
+        } catch (const std::runtime_error& e) {
+          EXPECT_NE(std::string(e.what()).find("is not a table name"), std::string::npos) << e.what();
+        }
+      }
+      QSqlQuery rows(db);
+      ASSERT_TRUE(rows.exec("select count(*) from Log") && rows.next());
+      EXPECT_EQ(rows.value(0).toInt(), 1);
+    }
+    QSqlDatabase::removeDatabase(QString::fromLatin1(QSqlDatabase::defaultConnection));
   }
 }
 

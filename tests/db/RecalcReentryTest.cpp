@@ -8,11 +8,15 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
 #include "LogDatabase.h"
+#include "hostkit/ErrorBoxWatcher.h"
 #include "plugin/q9xcup.h"
 
 namespace q9x::test {
@@ -147,6 +151,53 @@ INSTANTIATE_TEST_SUITE_P(Moments, ReleaseDuringRecalc, ::testing::Values(false, 
                          [](const auto& info) {
                            return std::string(info.param ? "AfterTheQueryOpened" : "BeforeTheLogIsRead");
                          });
+
+// The host works on its log file while the recalculation lets events run:
+// it closes the log, opens it again and adds a contact. Its close must be
+// clean, its write must not wait for the plug-in, and the figures are those
+// of the log as the host left it.
+TEST(HostDatabaseDuringRecalc, HostReopensAndWritesItsLog)
+{
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(dir.filePath(QStringLiteral("log.sqlite")));
+    ASSERT_TRUE(db.open());
+    execute(db, "create table Log (CallSign, DigiBand, QSOMode, QSOReportRecived, MainPrefix, "
+                "DXCCPrefix, Continent)");
+    execute(db, "insert into Log values ('R1AA', '7', 'RTTY', '599 AB', 'UA3A', 'UA3A', 'EU'), "
+                "('R1AB', '3.5', 'RTTY', '599 AC', 'UA3A', 'UA3A', 'EU')");
+  }
+  TPluginRecord host = record("", "7");
+  ASSERT_NE(_Run(0, &host), 0);
+  QPointer<QWidget> window = statisticsWindow();
+  ASSERT_TRUE(window);
+
+  QString closeError = QStringLiteral("not run");
+  bool written = false;
+  atSecondMessageProcessing([&] {
+    QSqlDatabase db = QSqlDatabase::database();
+    db.close();
+    closeError = db.lastError().text();
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    ASSERT_TRUE(db.open());
+    written = QSqlQuery(db).exec("insert into Log values ('R1AC', '7', 'RTTY', '599 AD', 'UA3A', "
+                                 "'UA3A', 'EU')");
+  });
+  q9xkit::ErrorBoxWatcher errors;
+  window->findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+
+  EXPECT_EQ(closeError, "");
+  EXPECT_TRUE(written);
+  EXPECT_EQ(errors.texts(), QStringList{});
+  EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Score: 3*(3+0)=9");
+
+  _Release();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QSqlDatabase::database().close();
+  QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+}
 
 }  // namespace
 }  // namespace q9x::test

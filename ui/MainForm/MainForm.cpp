@@ -14,7 +14,7 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/HostProgram.h"
-#include "platform/QtSqlLogQuery.h"
+#include "platform/qt/QtLogReaders.h"
 #include "ui/MainForm/Glyphs.h"
 #include "ui/MainForm/GridCellPainter.h"
 #include "ui/domlist/domlist.h"
@@ -42,14 +42,9 @@ QString latin1(const std::string& text)
 {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-std::unique_ptr<LogReader> qtSqlLogReader(std::int32_t connection)
-{
-  return std::make_unique<QtSqlLogQuery>(connection);
-}
 }  // namespace
 
-TfmMainForm::TfmMainForm(SessionHost& host) : TfmMainForm(host, qtSqlLogReader, areaFilePath()) {}
+TfmMainForm::TfmMainForm(SessionHost& host) : TfmMainForm(host, makeQtLogReader, areaFilePath()) {}
 
 TfmMainForm::TfmMainForm(SessionHost& host, const LogReaderFactory& readers,
                          const std::filesystem::path& areaFile)

@@ -1,4 +1,4 @@
-#include "platform/DriverLibrary.h"
+#include "platform/qt/DriverLibrary.h"
 
 namespace q9x {
 

@@ -17,10 +17,9 @@ struct LibpqApi {
   decltype(&PQtransactionStatus) transactionStatus;
   decltype(&PQclientEncoding) clientEncoding;
   decltype(&pg_encoding_to_char) encodingName;
-  decltype(&PQbackendPID) backendPid;
   decltype(&PQprepare) prepare;
   decltype(&PQdescribePrepared) describePrepared;
-  decltype(&PQsendQueryPrepared) sendQueryPrepared;
+  decltype(&PQsendQueryParams) sendQueryParams;
   decltype(&PQsetSingleRowMode) setSingleRowMode;
   decltype(&PQgetResult) getResult;
   decltype(&PQresultStatus) resultStatus;

@@ -1,4 +1,4 @@
-#include "platform/LogColumns.h"
+#include "platform/qt/LogColumns.h"
 
 #include <stdexcept>
 

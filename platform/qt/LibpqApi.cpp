@@ -1,6 +1,6 @@
-#include "platform/LibpqApi.h"
+#include "platform/qt/LibpqApi.h"
 
-#include "platform/DriverLibrary.h"
+#include "platform/qt/DriverLibrary.h"
 
 namespace q9x {
 
@@ -14,10 +14,9 @@ std::unique_ptr<LibpqLibrary> LibpqLibrary::ofDriver(const QSqlDriver& driver)
       resolveFunction(plugin, "PQtransactionStatus", api.transactionStatus) &&
       resolveFunction(plugin, "PQclientEncoding", api.clientEncoding) &&
       resolveFunction(plugin, "pg_encoding_to_char", api.encodingName) &&
-      resolveFunction(plugin, "PQbackendPID", api.backendPid) &&
       resolveFunction(plugin, "PQprepare", api.prepare) &&
       resolveFunction(plugin, "PQdescribePrepared", api.describePrepared) &&
-      resolveFunction(plugin, "PQsendQueryPrepared", api.sendQueryPrepared) &&
+      resolveFunction(plugin, "PQsendQueryParams", api.sendQueryParams) &&
       resolveFunction(plugin, "PQsetSingleRowMode", api.setSingleRowMode) &&
       resolveFunction(plugin, "PQgetResult", api.getResult) &&
       resolveFunction(plugin, "PQresultStatus", api.resultStatus) &&

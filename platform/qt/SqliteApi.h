@@ -16,7 +16,6 @@ struct SqliteApi {
   decltype(&sqlite3_prepare_v2) prepare;
   decltype(&sqlite3_step) step;
   decltype(&sqlite3_finalize) finalize;
-  decltype(&sqlite3_close) close;
   decltype(&sqlite3_errmsg) errmsg;
   decltype(&sqlite3_db_filename) dbFilename;
   decltype(&sqlite3_column_count) columnCount;

@@ -1,6 +1,6 @@
-#include "platform/SqliteApi.h"
+#include "platform/qt/SqliteApi.h"
 
-#include "platform/DriverLibrary.h"
+#include "platform/qt/DriverLibrary.h"
 
 namespace q9x {
 
@@ -13,7 +13,6 @@ std::unique_ptr<SqliteLibrary> SqliteLibrary::ofDriver(const QSqlDriver& driver)
       resolveFunction(plugin, "sqlite3_prepare_v2", api.prepare) &&
       resolveFunction(plugin, "sqlite3_step", api.step) &&
       resolveFunction(plugin, "sqlite3_finalize", api.finalize) &&
-      resolveFunction(plugin, "sqlite3_close", api.close) &&
       resolveFunction(plugin, "sqlite3_errmsg", api.errmsg) &&
       resolveFunction(plugin, "sqlite3_db_filename", api.dbFilename) &&
       resolveFunction(plugin, "sqlite3_column_count", api.columnCount) &&
