@@ -7,6 +7,7 @@
 #include "SessionFakes.h"
 #include "plugin/PluginBoundary.h"
 #include "plugin/RecordFields.h"
+#include "plugin/RecordTexts.h"
 
 namespace q9x::coretest {
 namespace {
