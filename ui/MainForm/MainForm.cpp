@@ -214,10 +214,7 @@ void TfmMainForm::destroyLater() { deleteLater(); }
 
 void TfmMainForm::changed(const SessionChange& change)
 {
-  if (change.recounting) {
-    clearFigureCells();
-    Label1->clear();
-  }
+  if (change.recounting) clearFigureCells();
   if (change.band) ShowDXList(change.band);
   if (change.figures) ShowStatistic();
   if (change.commands) showCommands();

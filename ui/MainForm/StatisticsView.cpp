@@ -86,6 +86,8 @@ StatisticsView::Changes StatisticsView::clearFigures()
   Changes changes;
   for (int row = 1; row < kRows; ++row)
     for (int column = 1; column < kColumns; ++column) showFigure(column, row, std::nullopt, changes);
+  changes.scoreLine = !scoreLine_.empty();
+  scoreLine_.clear();
   return changes;
 }
 

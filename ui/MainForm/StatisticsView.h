@@ -50,7 +50,8 @@ class StatisticsView {
   // The figures as they stand: the rows of 80 m and 40 m from their bands
   // (empty while a band has no contact), the totals and the score line.
   Changes showFigures(const BandStats& stats);
-  // Empties the figure cells; the score line stays until figures are shown.
+  // Empties the figure cells and the score line: while a recount runs, and
+  // after a log that could not be opened, neither shows the old figures.
   Changes clearFigures();
 
  private:
