@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "plugin/PluginBoundary.h"
 #include "plugin/qt/QtApplication.h"
 

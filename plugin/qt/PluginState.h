@@ -3,7 +3,7 @@
 // owns the scoring session and the area window) and the windows released but
 // perhaps not yet destroyed by the event loop.
 
-#include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/qt/MainForm.h"
 
 namespace q9x::plugin {
 

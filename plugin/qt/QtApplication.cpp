@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "plugin/qt/PlatformCheck.h"
 
 namespace q9x::plugin {

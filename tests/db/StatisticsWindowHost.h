@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "plugin/RecordHost.h"
 #include "plugin/q9xcup.h"
-#include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/qt/MainForm.h"
 
 namespace q9x::test {
 

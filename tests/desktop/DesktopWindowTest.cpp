@@ -26,8 +26,8 @@
 #include "../settings/SettingsTestSupport.h"
 #include "../settings/StoredWindow.h"
 #include "tests/support/ContextHost.h"
-#include "ui/MainForm/MainForm.h"
-#include "ui/domlist/domlist.h"
+#include "ui/MainForm/qt/MainForm.h"
+#include "ui/domlist/qt/domlist.h"
 
 namespace q9x::test {
 namespace {

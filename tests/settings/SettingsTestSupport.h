@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "ui/settings/qt/QtSettingsPlatform.h"
 
 namespace q9x::test {

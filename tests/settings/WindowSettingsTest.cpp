@@ -14,8 +14,8 @@
 #include "tests/support/LogTable.h"
 #include "SettingsTestSupport.h"
 #include "tests/support/ContextHost.h"
-#include "ui/MainForm/MainForm.h"
-#include "ui/domlist/domlist.h"
+#include "ui/MainForm/qt/MainForm.h"
+#include "ui/domlist/qt/domlist.h"
 
 namespace q9x::test {
 namespace {

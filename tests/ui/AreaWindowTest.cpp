@@ -10,7 +10,7 @@
 
 #include "WindowTestSupport.h"
 #include "tests/support/LogTable.h"
-#include "ui/domlist/domlist.h"
+#include "ui/domlist/qt/domlist.h"
 
 namespace q9x::test {
 namespace {

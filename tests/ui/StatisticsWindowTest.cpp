@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "ui/domlist/domlist.h"
+#include "ui/domlist/qt/domlist.h"
 
 namespace q9x::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "tests/support/LogTable.h"
 
 namespace q9x::test {

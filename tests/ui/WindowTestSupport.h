@@ -8,9 +8,9 @@
 #include <string>
 
 #include "hostkit/PluginWindows.h"
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "tests/support/ContextHost.h"
-#include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/qt/MainForm.h"
 
 namespace q9x::test {
 

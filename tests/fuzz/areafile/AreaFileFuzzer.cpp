@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/AreaTable.h"
-#include "ui/domlist/AreaListItem.h"
+#include "ui/domlist/qt/AreaListItem.h"
 
 namespace {
 

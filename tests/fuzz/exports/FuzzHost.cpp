@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 
 namespace q9xfuzz {
 

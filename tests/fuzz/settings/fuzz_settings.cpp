@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "ui/settings/qt/FormStorage.h"
 #include "ui/settings/qt/QtSettingsPlatform.h"
 

@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "ui/settings/qt/QtSettingsPlatform.h"
 
 namespace q9x {

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "platform/HostProgram.h"
+#include "platform/qt/HostProgram.h"
 #include "ui/settings/qt/QSettingsStore.h"
 
 namespace q9x {

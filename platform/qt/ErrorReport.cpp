@@ -1,10 +1,10 @@
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
-#include "platform/HostProgram.h"
+#include "platform/qt/HostProgram.h"
 
 namespace q9x {
 

@@ -1,4 +1,4 @@
-#include "ui/MainForm/GridCellPainter.h"
+#include "ui/MainForm/qt/GridCellPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

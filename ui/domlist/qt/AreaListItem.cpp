@@ -1,4 +1,4 @@
-#include "ui/domlist/AreaListItem.h"
+#include "ui/domlist/qt/AreaListItem.h"
 
 namespace q9x {
 

@@ -1,4 +1,4 @@
-#include "ui/MainForm/Glyphs.h"
+#include "ui/MainForm/qt/Glyphs.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/domlist/BandButtonLook.h"
+#include "ui/domlist/qt/BandButtonLook.h"
 
 #include <QString>
 #include <QWidget>

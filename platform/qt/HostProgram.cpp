@@ -1,4 +1,4 @@
-#include "platform/HostProgram.h"
+#include "platform/qt/HostProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>

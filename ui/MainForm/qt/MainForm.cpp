@@ -1,4 +1,4 @@
-#include "ui/MainForm/MainForm.h"
+#include "ui/MainForm/qt/MainForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,12 +12,12 @@
 #include <QTableWidget>
 #include <bit>
 
-#include "platform/ErrorReport.h"
-#include "platform/HostProgram.h"
+#include "platform/qt/ErrorReport.h"
+#include "platform/qt/HostProgram.h"
 #include "platform/qt/QtLogReaders.h"
-#include "ui/MainForm/Glyphs.h"
-#include "ui/MainForm/GridCellPainter.h"
-#include "ui/domlist/domlist.h"
+#include "ui/MainForm/qt/Glyphs.h"
+#include "ui/MainForm/qt/GridCellPainter.h"
+#include "ui/domlist/qt/domlist.h"
 
 namespace q9x {
 

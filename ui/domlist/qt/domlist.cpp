@@ -1,4 +1,4 @@
-#include "ui/domlist/domlist.h"
+#include "ui/domlist/qt/domlist.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -11,11 +11,11 @@
 #include <stdexcept>
 
 #include "engine/Bands.h"
-#include "platform/ErrorReport.h"
+#include "platform/qt/ErrorReport.h"
 #include "session/ScoringSession.h"
-#include "ui/domlist/AreaItemPainter.h"
-#include "ui/domlist/AreaListItem.h"
-#include "ui/domlist/BandButtonLook.h"
+#include "ui/domlist/qt/AreaItemPainter.h"
+#include "ui/domlist/qt/AreaListItem.h"
+#include "ui/domlist/qt/BandButtonLook.h"
 #include "ui/domlist/BandButtonRow.h"
 
 namespace q9x {

@@ -1,9 +1,9 @@
-#include "ui/domlist/AreaItemPainter.h"
+#include "ui/domlist/qt/AreaItemPainter.h"
 
 #include <QListWidget>
 
-#include "ui/domlist/AreaListItem.h"
-#include "ui/domlist/domlist.h"
+#include "ui/domlist/qt/AreaListItem.h"
+#include "ui/domlist/qt/domlist.h"
 
 namespace q9x {
 
