@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql
           libgtest-dev libgmock-dev libsqlite3-dev sqlite3
-          postgresql fonts-dejavu-core binutils)
+          postgresql fonts-dejavu-core binutils ccache)
 # A private X server and window manager for the desktop tests, and a way to
 # press the window manager's keys there.
 packages+=(xvfb openbox xdotool)
