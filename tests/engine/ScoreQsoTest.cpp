@@ -101,6 +101,38 @@ TEST_F(ScoreQso, BandEntriesFollowTheBandTextsFirstAppearance)
   EXPECT_EQ(list[2].Band, "3.5");
 }
 
+// A log may hold any number of band and mode texts: a few are told apart by
+// comparing them, many through a hashed index, and each keeps its own
+// figures and repeats across the change from one to the other.
+TEST_F(ScoreQso, EveryBandAndModeTextKeepsItsFiguresAndRepeatsHoweverManyThereAre)
+{
+  const std::vector<std::string> bands = {"1.8", "3.5", "7", "10", "14", "18", "21",
+                                          "24", "28", "50", "144", "7 ", "3.5:7"};
+  for (int round = 0; round < 2; ++round) {
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+      Qso q;
+      q.band = bands[i];
+      q.mode = "M" + std::to_string(i);
+      q.report = "599 MO45";
+      EXPECT_GE(add(q), 0) << q.band;
+      EXPECT_EQ(add(q), -1) << q.band;
+      q.mode = "M" + std::to_string(i + 1);  // the next band's mode on this band is no repeat
+      EXPECT_GE(score(q), 0) << q.band;
+    }
+    const auto& list = engine.stats().list();
+    ASSERT_EQ(list.size(), bands.size());
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+      EXPECT_EQ(list[i].Band, bands[i]);
+      EXPECT_EQ(band(bands[i].c_str()).QSOs, 1) << bands[i];
+      EXPECT_EQ(band(bands[i].c_str()).RdaMults, 1) << bands[i];
+    }
+    EXPECT_EQ(engine.stats().find("430"), nullptr);
+    EXPECT_EQ(engine.qsoList().size(), bands.size());
+    engine.clear();
+    EXPECT_TRUE(engine.stats().list().empty());
+  }
+}
+
 TEST_F(ScoreQso, AreaStationsSendTwoLettersOthersFourLettersOrDigitsAtTheEnd)
 {
   struct Row {
@@ -119,6 +151,8 @@ TEST_F(ScoreQso, AreaStationsSendTwoLettersOthersFourLettersOrDigitsAtTheEnd)
       {"R3", "599 M 45", 0, 0},         // a blank in the last four
       {"R3", "AB1", 0, 0},              // too short
       {"R3", "\t1234\r\n", 0, 1},       // control bytes trimmed first
+      {"R3", "599 0017 a long remark mo45 \r\n", 0, 1},  // only the end of a long report counts
+      {"UA3A", "599 0017 a long remark Ab\t", 1, 0},
       {"ua3a", "599 KL", 0, 0},         // lower-case prefix: outside, needs four characters
   };
   for (const Row& row : rows) {
