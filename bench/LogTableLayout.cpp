@@ -42,40 +42,46 @@ LogRow rowOf(const GeneratedContact& c)
 {
   return LogRow{c.report, c.dxccPrefix, c.mainPrefix, c.callSign, c.band, c.mode, c.continent};
 }
+
+
+bool inShape(const Column& column, const LogTableShape& shape)
+{
+  return column.own == Own::None || !shape.readColumnsOnly;
+}
 }  // namespace
 
-const std::vector<std::string>& logTableColumns()
+std::vector<std::string> logTableColumns(const LogTableShape& shape)
 {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> all;
-    std::size_t read = 0;
-    for (const Column& column : kColumns) {
-      if (column.own == Own::None) {
-        readColumn(column.name);
-        ++read;
-      }
-      all.emplace_back(column.name);
+  std::vector<std::string> names;
+  std::size_t read = 0;
+  for (const Column& column : kColumns) {
+    if (!inShape(column, shape)) continue;
+    if (column.own == Own::None) {
+      readColumn(column.name);
+      ++read;
     }
-    if (read != kLogColumns.size()) throw std::logic_error("the log table lacks a column the plug-in reads");
-    return all;
-  }();
+    names.emplace_back(column.name);
+  }
+  if (read != kLogColumns.size()) throw std::logic_error("the log table lacks a column the plug-in reads");
   return names;
 }
 
-std::string createLogTableStatement(const std::string& name, const std::string& idType)
+std::string createLogTableStatement(const std::string& name, const std::string& idType,
+                                    const LogTableShape& shape)
 {
   std::string statement = "CREATE TABLE " + name + " (ID " + idType + " PRIMARY KEY";
-  for (const std::string& column : logTableColumns()) statement += ", " + column + " text";
+  for (const std::string& column : logTableColumns(shape)) statement += ", " + column + " text";
   return statement + ")";
 }
 
 std::vector<std::optional<std::string>> logTableValues(const GeneratedContact& contact,
-                                                       std::size_t serial)
+                                                       std::size_t serial, const LogTableShape& shape)
 {
   const LogRow row = rowOf(contact);
   std::vector<std::optional<std::string>> values;
   values.reserve(std::size(kColumns));
   for (const Column& column : kColumns) {
+    if (!inShape(column, shape)) continue;
     switch (column.own) {
       case Own::None: values.emplace_back(row.*readColumn(column.name).field); break;
       case Own::DateTime:

@@ -21,6 +21,14 @@ inline double threadNanos()
   return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
 }
 
+// The time of day by a steady clock, in nanoseconds.
+inline double wallNanos()
+{
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
+}
+
 inline double median(std::vector<double> values)
 {
   if (values.empty()) return 0;

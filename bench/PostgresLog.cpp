@@ -38,13 +38,17 @@ void exec(PGconn* db, const std::string& sql)
     throw std::runtime_error("PostgreSQL: " + sql + ": " + PQerrorMessage(db));
 }
 
-std::string createTable(const std::string& name) { return createLogTableStatement(name, "integer"); }
+std::string createTable(const std::string& name, const LogTableShape& shape)
+{
+  return createLogTableStatement(name, "integer", shape);
+}
 
 // The rows in COPY's text format, with the values the SQLite log holds.
-void copyContacts(PGconn* db, const std::string& table, std::span<const GeneratedContact> contacts)
+void copyContacts(PGconn* db, const std::string& table, std::span<const GeneratedContact> contacts,
+                  const LogTableShape& shape)
 {
   std::string columns = "ID";
-  for (const std::string& column : logTableColumns()) columns += ", " + column;
+  for (const std::string& column : logTableColumns(shape)) columns += ", " + column;
   Result started(PQexec(db, ("COPY " + table + " (" + columns + ") FROM STDIN").c_str()), &PQclear);
   if (PQresultStatus(started.get()) != PGRES_COPY_IN)
     throw std::runtime_error(std::string("PostgreSQL: COPY: ") + PQerrorMessage(db));
@@ -52,7 +56,7 @@ void copyContacts(PGconn* db, const std::string& table, std::span<const Generate
   std::size_t serial = 0;
   for (const GeneratedContact& c : contacts) {
     lines += std::to_string(++serial);
-    for (const std::optional<std::string>& value : logTableValues(c, serial)) {
+    for (const std::optional<std::string>& value : logTableValues(c, serial, shape)) {
       lines += '\t';
       lines += value ? *value : std::string("\\N");
     }
@@ -94,7 +98,7 @@ void openDefaultPostgresConnection()
 }
 
 void writePostgresLog(const std::string& connectionInfo, const std::vector<GeneratedContact>& contacts,
-                      const std::vector<std::size_t>& sizes, bool indexCallSign)
+                      const std::vector<std::size_t>& sizes, const LogTableShape& shape)
 {
   Connection db = connect(connectionInfo);
   std::vector<std::size_t> tables = sizes;
@@ -102,15 +106,15 @@ void writePostgresLog(const std::string& connectionInfo, const std::vector<Gener
   for (std::size_t size : tables) exec(db.get(), "DROP TABLE IF EXISTS " + logTableName(size));
   const std::size_t largest = *std::max_element(sizes.begin(), sizes.end());
   const std::string all = logTableName(largest);
-  exec(db.get(), createTable(all));
-  copyContacts(db.get(), all, std::span(contacts).first(largest));
+  exec(db.get(), createTable(all, shape));
+  copyContacts(db.get(), all, std::span(contacts).first(largest), shape);
   for (std::size_t size : tables) {
     const std::string table = logTableName(size);
     if (size != largest) {
-      exec(db.get(), createTable(table));
+      exec(db.get(), createTable(table, shape));
       exec(db.get(), "INSERT INTO " + table + " SELECT * FROM " + all + " WHERE ID <= " + std::to_string(size));
     }
-    if (indexCallSign && size != 0) exec(db.get(), "CREATE INDEX ON " + table + " (CallSign)");
+    if (shape.indexCallSign && size != 0) exec(db.get(), "CREATE INDEX ON " + table + " (CallSign)");
     exec(db.get(), "VACUUM ANALYZE " + table);
   }
 }

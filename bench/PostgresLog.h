@@ -10,7 +10,7 @@
 
 #include <libpq-fe.h>
 
-#include "bench/ContactGenerator.h"
+#include "bench/LogTableLayout.h"
 
 namespace q9x::bench {
 
@@ -23,7 +23,7 @@ void openDefaultPostgresConnection();
 // Replaces the tables "log_0" and "log_N" for every size, as writeLogDatabase
 // does for SQLite. Throws std::runtime_error with the server's text.
 void writePostgresLog(const std::string& connectionInfo, const std::vector<GeneratedContact>& contacts,
-                      const std::vector<std::size_t>& sizes, bool indexCallSign);
+                      const std::vector<std::size_t>& sizes, const LogTableShape& shape);
 
 // The log statement on a connection of its own, opened beforehand so that a
 // timed scan does not include connecting.

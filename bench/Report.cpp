@@ -53,6 +53,13 @@ void printReport(std::FILE* out, const std::vector<Figures>& figures, const char
                  f.recalc * 1e6 / static_cast<double>(f.size), f.qtPathCount, f.nativePathCount,
                  f.nativePathCount / f.clientScan);
 
+  std::fprintf(out, "\nRecalc by the wall clock, from the click to the repainted figures, median seconds\n\n");
+  std::fprintf(out, "| N | Recalc, wall | (b) %s scan, wall | Recalc/(b), wall | Recalc, processor | Recalc/(b), processor |\n", client);
+  std::fprintf(out, "|---:|---:|---:|---:|---:|---:|\n");
+  for (const Figures& f : figures)
+    std::fprintf(out, "| %zu | %.4f | %.4f | %.2f | %.4f | %.2f |\n", f.size, f.recalcWall, f.clientScanWall,
+                 f.recalcWall / f.clientScanWall, f.recalc, f.recalc / f.clientScan);
+
   std::fprintf(out, "\nMemory held for the register, bytes per contact\n\n");
   std::fprintf(out, "| N | heap held | heap per contact | heap per contact since previous N | peak RSS growth per contact |\n");
   std::fprintf(out, "|---:|---:|---:|---:|---:|\n");

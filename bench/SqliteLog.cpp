@@ -27,17 +27,18 @@ void exec(sqlite3* db, const std::string& sql)
   check(db, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr));
 }
 
-std::string createTable(const std::string& name)
+// The ID is SQLite's own row number, which takes no place of a column.
+std::string createTable(const std::string& name, const LogTableShape& shape)
 {
-  return createLogTableStatement(name, "INTEGER");
+  return createLogTableStatement(name, "INTEGER", shape);
 }
 
-void insertContacts(sqlite3* db, const std::string& table,
-                    const std::vector<GeneratedContact>& contacts, std::size_t count)
+void insertContacts(sqlite3* db, const std::string& table, const std::vector<GeneratedContact>& contacts,
+                    std::size_t count, const LogTableShape& shape)
 {
   std::string columns;
   std::string places;
-  for (const std::string& column : logTableColumns()) {
+  for (const std::string& column : logTableColumns(shape)) {
     columns += (columns.empty() ? "" : ", ") + column;
     places += places.empty() ? "?" : ",?";
   }
@@ -48,7 +49,7 @@ void insertContacts(sqlite3* db, const std::string& table,
   Statement insert(raw, &sqlite3_finalize);
   std::size_t serial = 0;
   for (const GeneratedContact& c : std::span(contacts).first(count)) {
-    const std::vector<std::optional<std::string>> values = logTableValues(c, ++serial);
+    const std::vector<std::optional<std::string>> values = logTableValues(c, ++serial, shape);
     for (std::size_t i = 0; i < values.size(); ++i) {
       const int place = static_cast<int>(i) + 1;
       if (values[i])
@@ -67,7 +68,7 @@ void insertContacts(sqlite3* db, const std::string& table,
 std::string logTableName(std::size_t rows) { return "log_" + std::to_string(rows); }
 
 void writeLogDatabase(const std::string& path, const std::vector<GeneratedContact>& contacts,
-                      const std::vector<std::size_t>& sizes, bool indexCallSign)
+                      const std::vector<std::size_t>& sizes, const LogTableShape& shape)
 {
   sqlite3* raw = nullptr;
   int rc = sqlite3_open(path.c_str(), &raw);
@@ -77,17 +78,17 @@ void writeLogDatabase(const std::string& path, const std::vector<GeneratedContac
 
   const std::size_t largest = *std::max_element(sizes.begin(), sizes.end());
   const std::string all = logTableName(largest);
-  exec(db.get(), createTable(all));
-  insertContacts(db.get(), all, contacts, largest);
+  exec(db.get(), createTable(all, shape));
+  insertContacts(db.get(), all, contacts, largest, shape);
   for (std::size_t size : sizes) {
     if (size == largest) continue;
     const std::string table = logTableName(size);
-    exec(db.get(), createTable(table));
+    exec(db.get(), createTable(table, shape));
     exec(db.get(), "INSERT INTO " + table + " SELECT * FROM " + all + " WHERE ID <= " +
                        std::to_string(size));
   }
-  exec(db.get(), createTable(logTableName(0)));
-  for (std::size_t size : indexCallSign ? sizes : std::vector<std::size_t>{}) {
+  exec(db.get(), createTable(logTableName(0), shape));
+  for (std::size_t size : shape.indexCallSign ? sizes : std::vector<std::size_t>{}) {
     const std::string table = logTableName(size);
     exec(db.get(), "CREATE INDEX " + table + "_CallSign ON " + table + " (CallSign)");
   }

@@ -4,7 +4,7 @@
 // the plug-in gives a wrong answer on any measured path.
 //
 //   q9x-bench [--sizes 1000,10000,100000,1000000] [--runs N] [--quick] [--no-index]
-//             [--postgres] [--plugin PATH]
+//             [--seven-columns] [--postgres] [--plugin PATH]
 //
 // With --postgres the logs are on the PostgreSQL server of scripts/postgres.sh
 // (Q9X_PG_*) instead of an SQLite file, and the bare C scan is libpq's.
@@ -41,7 +41,7 @@ struct Options {
   std::vector<std::size_t> sizes = {1000, 10000, 100000, 1000000};
   BenchmarkPlan plan{5, {41, 1024}, {21, 50}, {11, 20}};
   QString pluginPath;
-  bool indexCallSign = true;
+  LogTableShape shape;
   bool postgres = false;
   long areaLines = 1000000;
   long areaWorked = 200000;
@@ -58,7 +58,9 @@ Options parseOptions(const QStringList& args)
       o.areaLines = 10000;
       o.areaWorked = 2000;
     } else if (arg == "--no-index") {
-      o.indexCallSign = false;
+      o.shape.indexCallSign = false;
+    } else if (arg == "--seven-columns") {
+      o.shape.readColumnsOnly = true;
     } else if (arg == "--postgres") {
       o.postgres = true;
     } else if (arg == "--runs" && hasValue) {
@@ -74,7 +76,7 @@ Options parseOptions(const QStringList& args)
       for (const QString& size : args[++i].split(',')) o.sizes.push_back(size.toULongLong());
     } else {
       throw std::invalid_argument(
-          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--postgres] [--plugin PATH]"
+          "usage: q9x-bench [--sizes N,N,...] [--runs N] [--quick] [--no-index] [--seven-columns] [--postgres] [--plugin PATH]"
           " [--area-lines N] [--area-worked N]");
     }
   }
@@ -107,12 +109,12 @@ int run(const QStringList& args)
   ClientScan clientScan;
   if (options.postgres) {
     const std::string server = postgresConnectionInfo();
-    writePostgresLog(server, contacts, options.sizes, options.indexCallSign);
+    writePostgresLog(server, contacts, options.sizes, options.shape);
     openDefaultPostgresConnection();
     libpq = std::make_unique<LibpqScanner>(server);
     clientScan = [&](const std::string& table) { return libpq->scan(table); };
   } else {
-    writeLogDatabase(databasePath, contacts, options.sizes, options.indexCallSign);
+    writeLogDatabase(databasePath, contacts, options.sizes, options.shape);
     openDefaultConnection(QString::fromStdString(databasePath));
     clientScan = [&](const std::string& table) { return scanWithSqlite(databasePath, table); };
   }
@@ -133,7 +135,9 @@ int run(const QStringList& args)
   QCoreApplication::processEvents();
 
   printMachine(stdout);
-  std::printf("Log tables %s an index on CallSign, on %s.\n\n", options.indexCallSign ? "with" : "without",
+  std::printf("Log tables of %s columns, %s an index on CallSign, on %s.\n\n",
+              options.shape.readColumnsOnly ? "the seven read" : "a logger's 13",
+              options.shape.indexCallSign ? "with" : "without",
               options.postgres ? "the PostgreSQL server" : "an SQLite file");
   printReport(stdout, figures, options.postgres ? "libpq" : "SQLite C");
   if (options.postgres) return 0;  // the area window does not depend on the log's database

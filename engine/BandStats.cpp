@@ -4,17 +4,15 @@ namespace q9x {
 
 TStatistic& BandStats::entryFor(std::string_view band)
 {
-  auto it = index_.find(band);
-  if (it != index_.end()) return stats_[it->second];
-  index_.emplace(std::string(band), stats_.size());
-  stats_.push_back(TStatistic{std::string(band)});
-  return stats_.back();
+  const std::uint32_t id = bands_.intern(band);
+  if (id == stats_.size()) stats_.push_back(TStatistic{std::string(band)});
+  return stats_[id];
 }
 
 const TStatistic* BandStats::find(std::string_view band) const
 {
-  auto it = index_.find(band);
-  return it == index_.end() ? nullptr : &stats_[it->second];
+  const auto id = bands_.find(band);
+  return id ? &stats_[*id] : nullptr;
 }
 
 void BandStats::countContact(std::string_view band, std::int32_t points)
@@ -41,7 +39,7 @@ void BandStats::countMultiplier(std::string_view band, MultiplierKind kind)
 void BandStats::clear()
 {
   stats_.clear();
-  index_.clear();
+  bands_.clear();
   totals_ = {};
 }
 

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "engine/StringHash.h"
+#include "engine/TextPool.h"
 
 namespace q9x {
 
@@ -46,8 +45,8 @@ class BandStats {
  private:
   TStatistic& entryFor(std::string_view band);
 
-  std::vector<TStatistic> stats_;
-  std::unordered_map<std::string, std::size_t, StringHash, std::equal_to<>> index_;
+  std::vector<TStatistic> stats_;  // by the band's number in bands_
+  TextPool bands_;
   Totals totals_;
 };
 

@@ -12,14 +12,15 @@ bool isUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 bool isUpperLetterOrDigit(char c) { return isUpperLetter(c) || (c >= '0' && c <= '9'); }
 
 // A fixed-length pattern anchored at the end matches exactly the last
-// `length` bytes when each of them belongs to the class.
+// `length` bytes when each of them, upper-cased, belongs to the class.
 template <class CharClass>
-std::string tailMatch(std::string_view text, std::size_t length, CharClass inClass)
+std::string upperTailMatch(std::string_view text, std::size_t length, CharClass inClass)
 {
   if (text.size() < length) return {};
-  std::string_view tail = text.substr(text.size() - length);
+  std::string tail(text.substr(text.size() - length));
+  upperAsciiInPlace(tail);
   if (!std::all_of(tail.begin(), tail.end(), inClass)) return {};
-  return std::string(tail);
+  return tail;
 }
 }  // namespace
 
@@ -44,10 +45,11 @@ std::int32_t contactPoints(std::string_view band, std::string_view myMainPrefix,
 
 MultiplierCode multiplierCode(std::string_view report, std::string_view mainPrefix)
 {
-  std::string upper = upperAscii(report);
-  std::string_view text = trimControls(upper);
-  if (isUa3a(mainPrefix)) return {MultiplierKind::Area, tailMatch(text, 2, isUpperLetter)};
-  return {MultiplierKind::Rda, tailMatch(text, 4, isUpperLetterOrDigit)};
+  // Upper-casing leaves the bytes trimmed alone, so only the tail read is
+  // upper-cased, not the whole report.
+  const std::string_view text = trimControls(report);
+  if (isUa3a(mainPrefix)) return {MultiplierKind::Area, upperTailMatch(text, 2, isUpperLetter)};
+  return {MultiplierKind::Rda, upperTailMatch(text, 4, isUpperLetterOrDigit)};
 }
 
 }  // namespace q9x

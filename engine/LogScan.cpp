@@ -8,7 +8,7 @@ namespace {
 void normalise(LogRow& row)
 {
   for (const LogColumn& column : kLogColumns) cutToShortString(row.*column.field);
-  row.Continent = upperAscii(row.Continent);
+  upperAsciiInPlace(row.Continent);
 }
 }  // namespace
 

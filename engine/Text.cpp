@@ -15,11 +15,17 @@ std::string_view trimControls(std::string_view text)
   return text;
 }
 
+char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+void upperAsciiInPlace(std::string& text)
+{
+  for (char& c : text) c = upperAscii(c);
+}
+
 std::string upperAscii(std::string_view text)
 {
   std::string result(text);
-  for (char& c : result)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  upperAsciiInPlace(result);
   return result;
 }
 
@@ -34,7 +40,8 @@ bool occursAsListField(std::string_view field, std::string_view list)
   return false;
 }
 
-bool isUa3a(std::string_view prefix) { return occursAsListField(prefix, ":UA3A:"); }
+// The host's field test against ":UA3A:" holds for this one text only.
+bool isUa3a(std::string_view prefix) { return prefix == "UA3A"; }
 
 void cutToShortString(std::string& text)
 {

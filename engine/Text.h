@@ -10,7 +10,9 @@ namespace q9x {
 // Removes every leading and trailing byte of code 0 to 32.
 std::string_view trimControls(std::string_view text);
 
-// Changes only the letters a to z; every other byte stays as it is.
+// Change only the letters a to z; every other byte stays as it is.
+char upperAscii(char c);
+void upperAsciiInPlace(std::string& text);
 std::string upperAscii(std::string_view text);
 
 // True when ":" + field + ":" occurs in list, the host's way of testing a field

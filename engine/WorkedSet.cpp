@@ -8,8 +8,7 @@ namespace {
 void foldInto(std::string_view key, std::string& into)
 {
   into.assign(key);
-  for (char& c : into)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  upperAsciiInPlace(into);
 }
 }  // namespace
 

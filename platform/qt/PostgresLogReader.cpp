@@ -184,11 +184,11 @@ void PostgresLogReader::readRow(LogRow& row)
       continue;
     }
     const char* text = api_->value(result_, 0, column);
-    const auto size = static_cast<qsizetype>(api_->length(result_, 0, column));
-    if (localIsUtf8_ && QByteArrayView(text, size).isValidUtf8())
-      into.assign(text, static_cast<std::size_t>(size));
+    const auto size = static_cast<std::size_t>(api_->length(result_, 0, column));
+    if (local_.keepsUtf8(text, size))
+      into.assign(text, size);
     else
-      local_.assign(QString::fromUtf8(text, size), into);
+      local_.assign(QString::fromUtf8(text, static_cast<qsizetype>(size)), into);
   }
 }
 

@@ -45,7 +45,6 @@ class PostgresLogReader final : public ConnectionLogReader {
   bool rowPending_ = false;     // the first row, fetched when the statement ran
   std::array<int, LogColumns::kCount> positions_{};
   LocalText local_;
-  bool localIsUtf8_ = local_.isUtf8();
 };
 
 }  // namespace q9x

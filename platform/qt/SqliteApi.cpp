@@ -17,13 +17,14 @@ std::unique_ptr<SqliteLibrary> SqliteLibrary::ofDriver(const QSqlDriver& driver)
       resolveFunction(plugin, "sqlite3_db_filename", api.dbFilename) &&
       resolveFunction(plugin, "sqlite3_column_count", api.columnCount) &&
       resolveFunction(plugin, "sqlite3_column_name16", api.columnName16) &&
-      resolveFunction(plugin, "sqlite3_column_type", api.columnType) &&
-      resolveFunction(plugin, "sqlite3_column_text", api.columnText) &&
-      resolveFunction(plugin, "sqlite3_column_bytes", api.columnBytes) &&
-      resolveFunction(plugin, "sqlite3_column_text16", api.columnText16) &&
-      resolveFunction(plugin, "sqlite3_column_bytes16", api.columnBytes16) &&
-      resolveFunction(plugin, "sqlite3_column_double", api.columnDouble) &&
-      resolveFunction(plugin, "sqlite3_column_blob", api.columnBlob);
+      resolveFunction(plugin, "sqlite3_column_value", api.columnValue) &&
+      resolveFunction(plugin, "sqlite3_value_type", api.valueType) &&
+      resolveFunction(plugin, "sqlite3_value_text", api.valueText) &&
+      resolveFunction(plugin, "sqlite3_value_bytes", api.valueBytes) &&
+      resolveFunction(plugin, "sqlite3_value_text16", api.valueText16) &&
+      resolveFunction(plugin, "sqlite3_value_bytes16", api.valueBytes16) &&
+      resolveFunction(plugin, "sqlite3_value_double", api.valueDouble) &&
+      resolveFunction(plugin, "sqlite3_value_blob", api.valueBlob);
   if (!found) {
     dlclose(plugin);
     return nullptr;

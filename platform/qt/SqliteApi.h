@@ -20,13 +20,14 @@ struct SqliteApi {
   decltype(&sqlite3_db_filename) dbFilename;
   decltype(&sqlite3_column_count) columnCount;
   decltype(&sqlite3_column_name16) columnName16;
-  decltype(&sqlite3_column_type) columnType;
-  decltype(&sqlite3_column_text) columnText;
-  decltype(&sqlite3_column_bytes) columnBytes;
-  decltype(&sqlite3_column_text16) columnText16;
-  decltype(&sqlite3_column_bytes16) columnBytes16;
-  decltype(&sqlite3_column_double) columnDouble;
-  decltype(&sqlite3_column_blob) columnBlob;
+  decltype(&sqlite3_column_value) columnValue;
+  decltype(&sqlite3_value_type) valueType;
+  decltype(&sqlite3_value_text) valueText;
+  decltype(&sqlite3_value_bytes) valueBytes;
+  decltype(&sqlite3_value_text16) valueText16;
+  decltype(&sqlite3_value_bytes16) valueBytes16;
+  decltype(&sqlite3_value_double) valueDouble;
+  decltype(&sqlite3_value_blob) valueBlob;
 };
 
 // The driver's SQLite functions, held while the object lives; null when the

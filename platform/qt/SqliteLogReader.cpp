@@ -129,30 +129,36 @@ void SqliteLogReader::readRow(LogRow& row)
 // SQLite's own UTF-8 is taken as it is wherever Qt SQL's detour through
 // UTF-16 and the local encoding would give back the same bytes; everything
 // else is converted exactly as Qt SQL converts it.
+//
+// Each sqlite3_column_* call takes the connection's mutex; the value's own
+// functions take none. The column's value is fetched once and read through
+// them: the statement is stepped on the connection's own thread only, and
+// nothing else runs on the connection until the row has been read.
 void SqliteLogReader::readValue(int column, std::string& into)
 {
-  switch (api_->columnType(statement_, column)) {
+  sqlite3_value* value = api_->columnValue(statement_, column);
+  switch (api_->valueType(value)) {
     case SQLITE_NULL: into.clear(); return;
     case SQLITE_INTEGER: {
-      const auto* digits = reinterpret_cast<const char*>(api_->columnText(statement_, column));
-      into.assign(digits, static_cast<std::size_t>(api_->columnBytes(statement_, column)));
+      const auto* digits = reinterpret_cast<const char*>(api_->valueText(value));
+      into.assign(digits, static_cast<std::size_t>(api_->valueBytes(value)));
       return;
     }
     case SQLITE_TEXT: {
-      const auto* text = reinterpret_cast<const char*>(api_->columnText(statement_, column));
-      const auto size = static_cast<qsizetype>(api_->columnBytes(statement_, column));
-      if (localIsUtf8_ && QByteArrayView(text, size).isValidUtf8()) {
-        into.assign(text, static_cast<std::size_t>(size));
+      const auto* text = reinterpret_cast<const char*>(api_->valueText(value));
+      const auto size = static_cast<std::size_t>(api_->valueBytes(value));
+      if (local_.keepsUtf8(text, size)) {
+        into.assign(text, size);
         return;
       }
-      const auto* wide = static_cast<const QChar*>(api_->columnText16(statement_, column));
-      local_.assign(QString(wide, api_->columnBytes16(statement_, column) / 2), into);
+      const auto* wide = static_cast<const QChar*>(api_->valueText16(value));
+      local_.assign(QString(wide, api_->valueBytes16(value) / 2), into);
       return;
     }
-    case SQLITE_FLOAT: local_.assign(QVariant(api_->columnDouble(statement_, column)).toString(), into); return;
+    case SQLITE_FLOAT: local_.assign(QVariant(api_->valueDouble(value)).toString(), into); return;
     default: {
-      const auto* bytes = static_cast<const char*>(api_->columnBlob(statement_, column));
-      local_.assign(QVariant(QByteArray(bytes, api_->columnBytes(statement_, column))).toString(), into);
+      const auto* bytes = static_cast<const char*>(api_->valueBlob(value));
+      local_.assign(QVariant(QByteArray(bytes, api_->valueBytes(value))).toString(), into);
       return;
     }
   }

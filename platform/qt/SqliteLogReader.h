@@ -42,7 +42,6 @@ class SqliteLogReader final : public ConnectionLogReader {
   bool rowPending_ = false;  // the first row, stepped to when the statement ran
   std::optional<LogColumns> columns_;
   LocalText local_;
-  bool localIsUtf8_ = local_.isUtf8();
 };
 
 }  // namespace q9x

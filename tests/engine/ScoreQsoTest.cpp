@@ -101,6 +101,27 @@ TEST_F(ScoreQso, BandEntriesFollowTheBandTextsFirstAppearance)
   EXPECT_EQ(list[2].Band, "3.5");
 }
 
+// Past a handful of band texts they are found through a hashed index; each
+// keeps its own figures and repeats across that change.
+TEST_F(ScoreQso, EveryBandTextKeepsItsFiguresAndRepeatsHoweverManyThereAre)
+{
+  const std::vector<std::string> bands = {"1.8", "3.5", "7", "10", "14", "18", "21",
+                                          "24", "28", "50", "144", "7 ", "3.5:7"};
+  Qso q;
+  for (const std::string& b : bands) {
+    q.band = b;
+    EXPECT_GE(add(q), 0) << b;
+  }
+  for (const std::string& b : bands) {
+    q.band = b;
+    EXPECT_EQ(score(q), -1) << b;
+    EXPECT_EQ(band(b.c_str()).QSOs, 1) << b;
+    EXPECT_EQ(band(b.c_str()).RdaMults, 1) << b;
+  }
+  EXPECT_EQ(engine.stats().list().size(), bands.size());
+  EXPECT_EQ(engine.stats().find("430"), nullptr);
+}
+
 TEST_F(ScoreQso, AreaStationsSendTwoLettersOthersFourLettersOrDigitsAtTheEnd)
 {
   struct Row {
@@ -119,6 +140,8 @@ TEST_F(ScoreQso, AreaStationsSendTwoLettersOthersFourLettersOrDigitsAtTheEnd)
       {"R3", "599 M 45", 0, 0},         // a blank in the last four
       {"R3", "AB1", 0, 0},              // too short
       {"R3", "\t1234\r\n", 0, 1},       // control bytes trimmed first
+      {"R3", "599 0017 a long remark mo45 \r\n", 0, 1},  // only the end of a long report counts
+      {"UA3A", "599 0017 a long remark Ab\t", 1, 0},
       {"ua3a", "599 KL", 0, 0},         // lower-case prefix: outside, needs four characters
   };
   for (const Row& row : rows) {
