@@ -8,6 +8,7 @@
 #include "platform/win32/ErrorBox.h"
 #include "plugin/q9xcup.h"
 #include "ui/domlist/win32/domlist.h"
+#include "ui/win32/NoSelection.h"
 
 namespace q9x::win32 {
 
@@ -17,6 +18,8 @@ constexpr const char* kLayoutCaption = "Q9X-CUP-DIGI";
 // Posted to the window when its released session has no work on the stack:
 // the host's own message loop then destroys it.
 constexpr UINT kDestroyMessage = WM_APP + 1;
+// Marks the end of one pass over the waiting messages (runPendingEvents).
+constexpr UINT kPassEnd = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kClientWidth = 328;
@@ -184,6 +187,8 @@ LRESULT CALLBACK TfmMainForm::windowProc(HWND hwnd, UINT message, WPARAM wParam,
 {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    // The handle is known from the first message on, before CreateWindowEx returns it.
+    static_cast<TfmMainForm*>(create->lpCreateParams)->hwnd_ = hwnd;
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* window = reinterpret_cast<TfmMainForm*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -213,7 +218,7 @@ LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
       if (header->idFrom == Q9X_IDC_StringGrid1) {
         if (header->code == NM_CUSTOMDRAW) return drawGrid(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
         // No cell is ever selected: a highlighted cell would look like a figure needing attention.
-        if (header->code == LVN_ITEMCHANGING) return TRUE;
+        if (header->code == LVN_ITEMCHANGING) return selects(*reinterpret_cast<NMLISTVIEW*>(lParam));
       }
       break;
     }
@@ -236,6 +241,9 @@ LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
       // The host closes the window: that is a release.
       ::ShowWindow(hwnd_, SW_HIDE);
       release();
+      return 0;
+    case kPassEnd:
+      // The end of a pass that another message loop (an error box's) ran past.
       return 0;
     case kDestroyMessage:
       delete this;
@@ -328,7 +336,12 @@ void TfmMainForm::render(StatisticsView::Changes changes)
 
 void TfmMainForm::runPendingEvents()
 {
-  // One pass over the thread's queue, as the host's own loop would run it.
+  // One pass over the messages that wait now, as the host's own loop would
+  // run them. A marker posted behind them ends the pass: messages posted
+  // while it runs wait for the next pass or the host's loop, so a host that
+  // posts a message from every message it handles cannot keep it going.
+  const WPARAM pass = ++passes_;
+  const bool marked = ::PostMessageA(hwnd_, kPassEnd, pass, 0) != FALSE;
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -336,6 +349,7 @@ void TfmMainForm::runPendingEvents()
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
+    if (marked && msg.hwnd == hwnd_ && msg.message == kPassEnd && msg.wParam == pass) return;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }

@@ -83,6 +83,8 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   // The band the area window last showed, for the next one opened.
   int currentBand_ = 0;
   bool destructionPosted_ = false;
+  // Passes over the waiting messages begun so far; each marks its end with its number.
+  WPARAM passes_ = 0;
 };
 
 }  // namespace q9x::win32

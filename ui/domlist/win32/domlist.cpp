@@ -8,6 +8,7 @@
 #include "platform/win32/ErrorBox.h"
 #include "plugin/q9xcup.h"
 #include "ui/domlist/BandButtonRow.h"
+#include "ui/win32/NoSelection.h"
 
 namespace q9x::win32 {
 
@@ -198,6 +199,8 @@ LRESULT CALLBACK TfmDomList::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
 {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    // The handle is known from the first message on, before CreateWindowEx returns it.
+    static_cast<TfmDomList*>(create->lpCreateParams)->hwnd_ = hwnd;
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* window = reinterpret_cast<TfmDomList*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -233,7 +236,7 @@ LRESULT TfmDomList::handle(UINT message, WPARAM wParam, LPARAM lParam)
       if (header->idFrom == Q9X_IDC_LV1) {
         if (header->code == NM_CUSTOMDRAW) return LV1CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
         // The list only shows codes: nothing is selected.
-        if (header->code == LVN_ITEMCHANGING) return TRUE;
+        if (header->code == LVN_ITEMCHANGING) return selects(*reinterpret_cast<NMLISTVIEW*>(lParam));
       }
       break;
     }
