@@ -29,7 +29,7 @@ class AreaWindow : public ::testing::Test {
     statistics = reinterpret_cast<HWND>(exports().Run(0, &host));
     ASSERT_NE(statistics, nullptr);
     ::SendMessageA(::GetDlgItem(statistics, Q9X_IDC_btnOBL1), BM_CLICK, 0, 0);
-    area = ::FindWindowA("TfmDomList", nullptr);
+    area = q9xtest::findOwnWindow("TfmDomList");
     ASSERT_NE(area, nullptr);
     list = ::GetDlgItem(area, Q9X_IDC_LV1);
   }
@@ -37,7 +37,7 @@ class AreaWindow : public ::testing::Test {
   {
     exports().Release();
     q9xtest::pumpMessages();
-    EXPECT_EQ(::FindWindowA("TfmDomList", nullptr), nullptr) << "the area window outlived its owner";
+    EXPECT_EQ(q9xtest::findOwnWindow("TfmDomList"), nullptr) << "the area window outlived its owner";
     for (const auto& box : boxes.shown()) ADD_FAILURE() << "error box: " << box.text;
     ::CoUninitialize();
   }
@@ -165,13 +165,14 @@ TEST_F(AreaWindow, BandButtonsShareTheRowInTheirOrder)
     EXPECT_EQ(pressedButtons(), std::vector<int>{band});
   }
   ::SendMessageA(::GetDlgItem(statistics, Q9X_IDC_btnOBL1), BM_CLICK, 0, 0);
-  EXPECT_EQ(::FindWindowExA(nullptr, area, "TfmDomList", nullptr), nullptr);
+  EXPECT_EQ(q9xtest::findOwnWindow("TfmDomList"), area);
+  EXPECT_EQ(q9xtest::findOwnWindow("TfmDomList", area), nullptr);
 
   // Closed and opened again, it shows the band last selected.
   ::SendMessageA(area, WM_CLOSE, 0, 0);
   EXPECT_FALSE(::IsWindow(area));
   ::SendMessageA(::GetDlgItem(statistics, Q9X_IDC_btnOBL1), BM_CLICK, 0, 0);
-  area = ::FindWindowA("TfmDomList", nullptr);
+  area = q9xtest::findOwnWindow("TfmDomList");
   ASSERT_NE(area, nullptr);
   EXPECT_EQ(pressedButtons(), std::vector<int>{1});
 }

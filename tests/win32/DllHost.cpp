@@ -117,6 +117,17 @@ std::string windowText(HWND hwnd)
   return buffer;
 }
 
+HWND findOwnWindow(const char* windowClass, HWND after)
+{
+  for (HWND hwnd = ::FindWindowExA(nullptr, after, windowClass, nullptr); hwnd;
+       hwnd = ::FindWindowExA(nullptr, hwnd, windowClass, nullptr)) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hwnd, &process);
+    if (process == ::GetCurrentProcessId()) return hwnd;
+  }
+  return nullptr;
+}
+
 ErrorBoxes::ErrorBoxes() : watcher_([this] { watch(); }) {}
 
 ErrorBoxes::~ErrorBoxes()

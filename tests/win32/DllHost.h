@@ -46,6 +46,9 @@ void postToHost(std::function<void()> work, bool secondPass = false);
 std::string itemText(HWND list, int item, int subItem = 0);
 int itemCount(HWND list);
 std::string windowText(HWND hwnd);
+// A top-level window of the class in this process (tests run side by side
+// on one Wine desktop), after the given one; null when there is none.
+HWND findOwnWindow(const char* windowClass, HWND after = nullptr);
 
 // Error boxes of this process, answered with OK as they appear.
 class ErrorBoxes {

@@ -38,7 +38,7 @@ class DllHost : public ::testing::Test {
   {
     exports().Release();
     q9xtest::pumpMessages();
-    EXPECT_EQ(::FindWindowA("TfmMainForm", nullptr), nullptr) << "a released window was left";
+    EXPECT_EQ(q9xtest::findOwnWindow("TfmMainForm"), nullptr) << "a released window was left";
     for (std::size_t k = expectedBoxes; k < boxes.shown().size(); ++k)
       ADD_FAILURE() << "error box: " << boxes.shown()[k].text;
     ::CoUninitialize();
