@@ -214,6 +214,12 @@ TEST_F(DllHost, HostCallsWhileRecalcLetsMessagesRun)
     q9xtest::pumpMessages();
     EXPECT_FALSE(::IsWindow(open));
   }
+
+  // Released while the first showing recalculates: _Run answers no window.
+  q9xtest::postToHost([] { exports().Release(); }, true);
+  EXPECT_EQ(run(), nullptr);
+  q9xtest::pumpMessages();
+  EXPECT_EQ(q9xtest::findOwnWindow("TfmMainForm"), nullptr);
   EXPECT_EQ(ado.openRecordsets(), 0);
 }
 
