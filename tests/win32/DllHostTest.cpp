@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -103,6 +104,13 @@ TEST_F(DllHost, StatisticsWindowShowsTheLogAndFollowsContacts)
   ::GetClientRect(window, &client);
   EXPECT_EQ(std::make_pair(frame.left, frame.top), std::make_pair(1009L, 201L));
   EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(328L, 121L));
+
+  const HWND grid = ::GetDlgItem(window, Q9X_IDC_StringGrid1);
+  RECT row{};
+  row.left = LVIR_BOUNDS;
+  ::SendMessageA(grid, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  EXPECT_EQ(row.bottom - row.top, 17);
+  EXPECT_EQ(::SendMessageA(grid, LVM_GETBKCOLOR, 0, 0), static_cast<LRESULT>(RGB(253, 255, 206)));
 
   EXPECT_EQ(gridRow(window, 0), (std::vector<std::string>{"Band", "QSOs", "Points", "Q9X Area", "RDA"}));
   EXPECT_EQ(gridRow(window, 1), (std::vector<std::string>{"80", "2", "2", "2", "0"}));

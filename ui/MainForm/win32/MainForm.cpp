@@ -155,12 +155,13 @@ void TfmMainForm::buildControls()
 
   // The grid only shows figures: no headers, no selection, no scrolling.
   StringGrid1 = child(hwnd_, WC_LISTVIEWA, "",
-                      LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
+                      LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, 0, 0,
                       kClientWidth, kGridHeight, Q9X_IDC_StringGrid1, font_);
   ::SendMessageA(StringGrid1, LVM_SETBKCOLOR, 0, kGridColour);
   ::SendMessageA(StringGrid1, LVM_SETTEXTBKCOLOR, 0, kGridColour);
-  // A report view's rows are as high as its small images.
-  rowHeight_ = ::ImageList_Create(1, kRowHeight, ILC_COLOR, 1, 0);
+  // A report view's rows are as high as its small images and one pixel of
+  // padding; the list is this window's to destroy (LVS_SHAREIMAGELISTS).
+  rowHeight_ = ::ImageList_Create(1, kRowHeight - 1, ILC_COLOR, 1, 0);
   ::SendMessageA(StringGrid1, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
   for (int column = 0; column < StatisticsView::kColumns; ++column) {
     LVCOLUMNA lvc{};
