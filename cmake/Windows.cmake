@@ -9,8 +9,18 @@ if(CMAKE_CROSSCOMPILING)
       ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh ${PROJECT_BINARY_DIR}/wine-prefix)
 endif()
 
+# Programs that act as a host (the tests) find the shipped area file in
+# bin/Plugins beside them, where the DLL is too.
+configure_file(${PROJECT_SOURCE_DIR}/Plugins/Q9XCup.dom
+               ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Plugins/Q9XCup.dom COPYONLY)
+
 add_subdirectory(engine)
 add_subdirectory(platform/win32)
+add_subdirectory(session)
+add_subdirectory(ui)
+add_subdirectory(plugin)
+# The core the Win32 front-end builds on, as on every platform.
+q9x_core_libraries(q9x_engine q9x_session q9x_records q9x_boundary q9x_views)
 if(Q9X_BUILD_TESTS)
   enable_testing()
   add_subdirectory(tests/win32)

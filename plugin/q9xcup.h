@@ -146,6 +146,27 @@ Q9X_API void Q9X_CALL _GrabNumber(const TPluginRecord* rec, unsigned char result
  * control returns to the host's event loop. Never fails. */
 Q9X_API void Q9X_CALL _Release(void);
 
+/* Control IDs of the Windows build's windows, by which a host finds each
+ * control among the window's descendants (GetDlgItem on the window that
+ * holds it). The statistics window, whose handle _Run returns: */
+#define Q9X_IDC_StringGrid1 101 /* list view, report view: item = row 0-3, subitem = column 0-4 */
+#define Q9X_IDC_Label1 102      /* static control: the score line is its text */
+#define Q9X_IDC_BitBtn1 103     /* button "Recalc" */
+#define Q9X_IDC_btnOBL1 104     /* button "Q9X Area": opens the area window */
+/* The area window (window class TfmDomList, owned by the statistics window): */
+#define Q9X_IDC_LV1 201         /* list view, list mode: the area codes */
+/* Its band buttons, push-like and exclusive; button n selects band n:
+ * 1 "1.8", 2 "3.5", 3 "7", 4 "10", 5 "14", 6 "18", 7 "21", 8 "24", 9 "28". */
+#define Q9X_IDC_RzBitBtn1 211
+#define Q9X_IDC_RzBitBtn2 212
+#define Q9X_IDC_RzBitBtn3 213
+#define Q9X_IDC_RzBitBtn4 214
+#define Q9X_IDC_RzBitBtn5 215
+#define Q9X_IDC_RzBitBtn6 216
+#define Q9X_IDC_RzBitBtn7 217
+#define Q9X_IDC_RzBitBtn8 218
+#define Q9X_IDC_RzBitBtn9 219
+
 /* The six functions as a host that loads the library at run time resolves
  * them, by the names above (e.g. dlsym(library, "_GetInfo")). */
 typedef void(Q9X_CALL* q9x_get_info_fn)(TPluginInfo* info);

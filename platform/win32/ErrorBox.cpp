@@ -1,0 +1,20 @@
+#include "platform/win32/ErrorBox.h"
+
+#include <windows.h>
+
+#include "platform/win32/HostProgram.h"
+
+namespace q9x {
+
+void reportError(const std::string& text) noexcept
+{
+  try {
+    const std::string title = hostProgramName();
+    ::MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_ICONERROR | MB_OK);
+  } catch (...) {
+    // Out of memory for the title: a box without one still tells the user.
+    ::MessageBoxA(nullptr, text.c_str(), nullptr, MB_ICONERROR | MB_OK);
+  }
+}
+
+}  // namespace q9x
