@@ -36,6 +36,10 @@ if [ ! -e "$WINEPREFIX/.q9x-ready" ]; then
       start_server
       wineboot --init </dev/null >/dev/null 2>&1
       wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+      # The desktop that wineboot started still has the driver it found
+      # then; the next server and desktop start with the null driver.
+      wineserver -k </dev/null >/dev/null 2>&1 || true
+      wineserver -w </dev/null >/dev/null 2>&1 || true
       touch "$WINEPREFIX/.q9x-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
