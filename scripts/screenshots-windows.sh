@@ -21,10 +21,12 @@ work=$(mktemp -d)
 prefix=$build/wine-prefix
 xvfb=
 host=
+lent=()
 stop() {
   [ -n "$host" ] && kill "$host" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  [ ${#lent[@]} -eq 0 ] || rm -f "${lent[@]}"
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -50,6 +52,17 @@ display=":$(head -n1 "$work/display")"
 # The prefix is made (or its server started) before the picture run, which
 # then only switches the display driver.
 scripts/wine-run.sh "$prefix" cmd /c exit >/dev/null
+# Wine's own fonts (MS Sans Serif, Courier, Marlett for the title-bar buttons)
+# are not found in its data folder by Debian's wine32, which then draws every
+# window with substitutes; they are lent to the prefix's Fonts folder for this
+# run, as a Windows system has them.
+fonts=$prefix/drive_c/windows/Fonts
+lent=()
+for font in /usr/share/wine/fonts/*; do
+  [ -e "$fonts/${font##*/}" ] && continue
+  ln -s "$font" "$fonts/${font##*/}"
+  lent+=("$fonts/${font##*/}")
+done
 # A Wine desktop of the screen's size at the X screen's corner, so that the
 # window rectangles the program reports are places on the X screen.
 Q9X_WINE_DISPLAY=$display scripts/wine-run.sh "$prefix" explorer "/desktop=q9x,$screen" \
