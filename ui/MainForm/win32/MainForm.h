@@ -79,6 +79,8 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   HFONT scoreFont_ = nullptr;
   HBRUSH gridBrush_ = nullptr;
   HIMAGELIST rowHeight_ = nullptr;
+  HICON recalcGlyph_ = nullptr;
+  HICON areaGlyph_ = nullptr;
   TfmDomList* areaWindow_ = nullptr;
   // The band the area window last showed, for the next one opened.
   int currentBand_ = 0;

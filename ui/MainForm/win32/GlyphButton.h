@@ -1,0 +1,22 @@
+#pragma once
+// The statistics window's two buttons with their 16 x 16 pictures beside the
+// caption, as bitmap buttons show them: the buttons are owner-drawn and the
+// window hands each WM_DRAWITEM here with the button's picture.
+
+#include <windows.h>
+
+namespace q9x::win32 {
+
+// Two green arrows chasing each other round a circle: "count again". Drawn
+// in colours of the classic 16-colour palette only.
+HICON createRecalcGlyph();
+// A small shaded map pin over a patch of land: "show the areas". True colour
+// with soft edges.
+HICON createAreaGlyph();
+
+// The raised (or pressed) button face, the picture and the caption centred
+// together with four pixels between them, both greyed when disabled, and the
+// focus rectangle.
+void drawGlyphButton(const DRAWITEMSTRUCT& item, HICON glyph);
+
+}  // namespace q9x::win32
