@@ -36,7 +36,7 @@ class ButtonGlyphs : public ::testing::Test {
   // What the window draws for the button, on a white page; counts of the
   // picture's typical pixels in the 16 x 16 left of the caption.
   struct Drawn {
-    int green = 0, red = 0, land = 0, coloured = 0;
+    int green = 0, red = 0, land = 0, coloured = 0, shape = 0;
     bool captionDrawn = false;
   };
   Drawn draw(int id, UINT state)
@@ -62,6 +62,7 @@ class ButtonGlyphs : public ::testing::Test {
           seen.red += r > 140 && g < 110 && b < 110;
           seen.land += g > 100 && r < g && b < g - 20;
           seen.coloured += !(r == g && g == b) && c != face;
+          seen.shape += c != face;
         } else if (c == ::GetSysColor(COLOR_BTNTEXT)) {
           seen.captionDrawn = true;
         }
@@ -104,6 +105,7 @@ TEST_F(ButtonGlyphs, EachButtonShowsItsPictureBesideItsCaption)
 
   const Drawn recalc = draw(Q9X_IDC_BitBtn1, 0);
   EXPECT_GT(recalc.green, 20) << "the green arrows";
+  EXPECT_LT(recalc.shape, 120) << "the picture's background is not transparent";
   EXPECT_EQ(recalc.red, 0);
   EXPECT_TRUE(recalc.captionDrawn);
 
@@ -121,6 +123,9 @@ TEST_F(ButtonGlyphs, DisabledButtonGreysPictureAndCaption)
 {
   const Drawn recalc = draw(Q9X_IDC_BitBtn1, ODS_DISABLED);
   EXPECT_EQ(recalc.coloured, 0) << "a coloured picture on a disabled button";
+  // The arrows' etched shape, not a grey block.
+  EXPECT_GT(recalc.shape, 20);
+  EXPECT_LT(recalc.shape, 120);
   EXPECT_FALSE(recalc.captionDrawn);
 }
 

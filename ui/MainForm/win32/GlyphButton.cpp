@@ -166,12 +166,38 @@ HICON iconFrom(const Pixels& pixels)
   ::DeleteObject(colour);
   return result;
 }
+// The picture's shape in the shadow colour over the same shape in the
+// highlight colour a pixel down and right, as disabled pictures are etched.
+Pixels greyed(const Pixels& pixels)
+{
+  const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW), light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  const auto opaque = [](std::uint32_t pixel) { return (pixel >> 24) >= 128; };
+  Pixels etched{};
+  for (int y = 0; y < kGlyphSize; ++y)
+    for (int x = 0; x < kGlyphSize; ++x) {
+      std::uint32_t& pixel = etched[static_cast<std::size_t>(y * kGlyphSize + x)];
+      if (opaque(pixels[static_cast<std::size_t>(y * kGlyphSize + x)]))
+        pixel = argb(GetRValue(shadow), GetGValue(shadow), GetBValue(shadow));
+      else if (x > 0 && y > 0 && opaque(pixels[static_cast<std::size_t>((y - 1) * kGlyphSize + x - 1)]))
+        pixel = argb(GetRValue(light), GetGValue(light), GetBValue(light));
+    }
+  return etched;
+}
+
+Glyph glyphFrom(const Pixels& pixels) { return {iconFrom(pixels), iconFrom(greyed(pixels))}; }
 }  // namespace
 
-HICON createRecalcGlyph() { return iconFrom(recalcPixels()); }
-HICON createAreaGlyph() { return iconFrom(areaPixels()); }
+void destroyGlyph(Glyph& glyph)
+{
+  for (HICON icon : {glyph.normal, glyph.greyed})
+    if (icon) ::DestroyIcon(icon);
+  glyph = {};
+}
 
-void drawGlyphButton(const DRAWITEMSTRUCT& item, HICON glyph)
+Glyph createRecalcGlyph() { return glyphFrom(recalcPixels()); }
+Glyph createAreaGlyph() { return glyphFrom(areaPixels()); }
+
+void drawGlyphButton(const DRAWITEMSTRUCT& item, const Glyph& glyph)
 {
   HDC dc = item.hDC;
   RECT face = item.rcItem;
@@ -193,13 +219,8 @@ void drawGlyphButton(const DRAWITEMSTRUCT& item, HICON glyph)
   const int glyphTop = item.rcItem.top + (height - kGlyphSize) / 2 + shift;
   const int textLeft = left + kGlyphSize + kSpacing;
   const int textTop = item.rcItem.top + (height - text.cy) / 2 + shift;
-  if (glyph) {
-    if (disabled)
-      ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(glyph), 0, left, glyphTop, kGlyphSize, kGlyphSize,
-                   DST_ICON | DSS_DISABLED);
-    else
-      ::DrawIconEx(dc, left, glyphTop, glyph, kGlyphSize, kGlyphSize, 0, nullptr, DI_NORMAL);
-  }
+  if (HICON icon = disabled ? glyph.greyed : glyph.normal)
+    ::DrawIconEx(dc, left, glyphTop, icon, kGlyphSize, kGlyphSize, 0, nullptr, DI_NORMAL);
   ::SetBkMode(dc, TRANSPARENT);
   if (disabled) {
     ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), static_cast<WPARAM>(length), textLeft,

@@ -8,7 +8,6 @@
 
 #include "platform/win32/ErrorBox.h"
 #include "plugin/q9xcup.h"
-#include "ui/MainForm/win32/GlyphButton.h"
 #include "ui/domlist/win32/domlist.h"
 #include "ui/win32/NoSelection.h"
 
@@ -130,9 +129,8 @@ void TfmMainForm::destroyWindow() noexcept
   }
   if (rowHeight_) ::ImageList_Destroy(rowHeight_);
   rowHeight_ = nullptr;
-  for (HICON glyph : {recalcGlyph_, areaGlyph_})
-    if (glyph) ::DestroyIcon(glyph);
-  recalcGlyph_ = areaGlyph_ = nullptr;
+  destroyGlyph(recalcGlyph_);
+  destroyGlyph(areaGlyph_);
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(scoreFont_),
                          static_cast<HGDIOBJ>(gridBrush_)})
     if (object) ::DeleteObject(object);
