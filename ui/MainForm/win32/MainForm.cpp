@@ -41,11 +41,12 @@ std::vector<TfmMainForm*>& liveWindows()
   return windows;
 }
 
-// The named family where the system has it, else the nearest the font mapper finds.
-HFONT pixelFont(const char* family, int pixels, int weight)
+// The named face where the system has it; else the font mapper's nearest of
+// the same kind (pitchAndFamily), not whatever face it would pick first.
+HFONT pixelFont(const char* face, int pixels, int weight, BYTE pitchAndFamily)
 {
   return ::CreateFontA(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family);
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily, face);
 }
 
 HWND child(HWND parent, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
@@ -128,6 +129,8 @@ void TfmMainForm::destroyWindow() noexcept
   }
   if (rowHeight_) ::ImageList_Destroy(rowHeight_);
   rowHeight_ = nullptr;
+  destroyGlyph(recalcGlyph_);
+  destroyGlyph(areaGlyph_);
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(scoreFont_),
                          static_cast<HGDIOBJ>(gridBrush_)})
     if (object) ::DeleteObject(object);
@@ -148,8 +151,10 @@ void TfmMainForm::destroyAll()
 
 void TfmMainForm::buildControls()
 {
-  font_ = pixelFont("MS Sans Serif", 11, FW_NORMAL);
-  scoreFont_ = pixelFont("Courier", 13, FW_BOLD);
+  font_ = pixelFont("MS Sans Serif", 11, FW_NORMAL, VARIABLE_PITCH | FF_SWISS);
+  scoreFont_ = pixelFont("Courier", 13, FW_BOLD, FIXED_PITCH | FF_MODERN);
+  recalcGlyph_ = createRecalcGlyph();
+  areaGlyph_ = createAreaGlyph();
   gridBrush_ = ::CreateSolidBrush(kGridColour);
   ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
@@ -181,8 +186,9 @@ void TfmMainForm::buildControls()
 
   Label1 = child(hwnd_, "STATIC", "", SS_LEFT | SS_NOPREFIX, 8, kGridHeight, kClientWidth - 8, 16, Q9X_IDC_Label1,
                  scoreFont_);
-  BitBtn1 = child(hwnd_, "BUTTON", "Recalc", BS_PUSHBUTTON, 121, kGridHeight + 18, 102, 25, Q9X_IDC_BitBtn1, font_);
-  btnOBL1 = child(hwnd_, "BUTTON", "Q9X Area", BS_PUSHBUTTON, 224, kGridHeight + 18, 102, 25, Q9X_IDC_btnOBL1, font_);
+  // Owner-drawn, as bitmap buttons are: the picture beside the caption.
+  BitBtn1 = child(hwnd_, "BUTTON", "Recalc", BS_OWNERDRAW, 121, kGridHeight + 18, 102, 25, Q9X_IDC_BitBtn1, font_);
+  btnOBL1 = child(hwnd_, "BUTTON", "Q9X Area", BS_OWNERDRAW, 224, kGridHeight + 18, 102, 25, Q9X_IDC_btnOBL1, font_);
 }
 
 LRESULT CALLBACK TfmMainForm::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -223,6 +229,12 @@ LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (header->code == LVN_ITEMCHANGING) return selects(*reinterpret_cast<NMLISTVIEW*>(lParam));
       }
       break;
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.hwndItem != BitBtn1 && item.hwndItem != btnOBL1) break;
+      drawGlyphButton(item, item.hwndItem == BitBtn1 ? recalcGlyph_ : areaGlyph_);
+      return TRUE;
     }
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) == Label1) {

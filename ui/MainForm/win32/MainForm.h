@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/LogReader.h"
+#include "ui/MainForm/win32/GlyphButton.h"
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
 #include "ui/MainForm/StatisticsView.h"
@@ -79,6 +80,8 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   HFONT scoreFont_ = nullptr;
   HBRUSH gridBrush_ = nullptr;
   HIMAGELIST rowHeight_ = nullptr;
+  Glyph recalcGlyph_;
+  Glyph areaGlyph_;
   TfmDomList* areaWindow_ = nullptr;
   // The band the area window last showed, for the next one opened.
   int currentBand_ = 0;

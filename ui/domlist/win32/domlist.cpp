@@ -35,10 +35,11 @@ class SystemCaptionOrder final : public CaptionOrder {
   const std::vector<std::string>* captions_ = nullptr;
 };
 
+// Where the face is missing, the mapper's nearest proportional sans serif.
 HFONT sansSerif11(int weight)
 {
   return ::CreateFontA(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
 }
 
 HINSTANCE module(HWND hwnd) { return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(hwnd, GWLP_HINSTANCE)); }
