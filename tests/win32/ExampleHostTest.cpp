@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "examples/hosts/win32-host.h"
 #include "tests/win32/AdoDouble.h"
@@ -41,6 +42,9 @@ TEST(ExampleHost, ScoresTheLogAndCountsAContact)
               "now: Score: 3*(2+0)=6\n");
     EXPECT_EQ(q9xtest::findOwnWindow("TfmMainForm"), nullptr);
     EXPECT_EQ(ado.openRecordsets(), 0);
+    // What the guide promises of ADO: one statement for the count, no other interface asked for.
+    EXPECT_EQ(ado.commands(), std::vector<std::wstring>{L"Select * from Log order by CallSign"});
+    EXPECT_TRUE(ado.askedInterfaces().empty());
     for (const auto& box : boxes.shown()) ADD_FAILURE() << "error box: " << box.text;
   }
   ::CoUninitialize();
