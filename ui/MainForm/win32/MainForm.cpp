@@ -363,7 +363,13 @@ void TfmMainForm::runPendingEvents()
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    if (marked && msg.hwnd == hwnd_ && msg.message == kPassEnd && msg.wParam == pass) return;
+    if (marked && msg.hwnd == hwnd_ && msg.message == kPassEnd && msg.wParam == pass) {
+      // Timer messages are made only when no posted one waits, so the marker
+      // would hold back the host's timers for the whole recalculation: one
+      // that is due runs now, as the host's loop would run it next.
+      if (::PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ::DispatchMessageA(&msg);
+      return;
+    }
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
