@@ -142,6 +142,7 @@ TEST_F(StoredSettings, FirstRunWritesEveryValueAsText)
 TEST_F(StoredSettings, TheBandAndThePlacesComeBackInTheNextRun)
 {
   ASSERT_NE(run(), nullptr);
+  const RECT designed = frameOf(statistics);
   HWND area = openArea();
   ::SendMessageA(::GetDlgItem(area, Q9X_IDC_RzBitBtn1 + 4), BM_CLICK, 0, 0);
   release();
@@ -156,7 +157,8 @@ TEST_F(StoredSettings, TheBandAndThePlacesComeBackInTheNextRun)
   ASSERT_NE(run(), nullptr);
   const RECT main = frameOf(statistics);
   EXPECT_EQ(std::make_pair(main.left, main.top), std::make_pair(100L, 120L));
-  EXPECT_GT(main.right - main.left, 50);
+  EXPECT_EQ(main.right - main.left, designed.right - designed.left);
+  EXPECT_EQ(main.bottom - main.top, designed.bottom - designed.top);
   area = openArea();
   EXPECT_EQ(pressedButtons(area), std::vector<int>{5});
   EXPECT_EQ(text(frameOf(area)), "200,210,600,500");
