@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <sddl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -266,6 +267,29 @@ TEST_F(StoredSettings, ASectionThatCannotBeMadeIsReportedAtEverySave)
   EXPECT_EQ(errors(), (std::vector<std::string>{"Failed to create key TfmDomList", "Failed to create key TfmDomList",
                                                 "Failed to create key TfmMainForm", "Failed to create key TfmMainForm"}));
   EXPECT_TRUE(q9xtest::storedNames(host, kMain).empty());
+}
+
+TEST_F(StoredSettings, ASectionThatRefusesValuesIsReportedAtEverySave)
+{
+  // The area window's section is there, but nobody may set its values.
+  HKEY key = nullptr;
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, ("Software\\" + host + "\\" + kArea).c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  PSECURITY_DESCRIPTOR denySetValue = nullptr;
+  ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(D;;0x2;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1,
+                                                                     &denySetValue, nullptr));
+  ASSERT_EQ(::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, denySetValue), ERROR_SUCCESS);
+  ::LocalFree(denySetValue);
+  ::RegCloseKey(key);
+
+  ASSERT_NE(run(), nullptr);
+  ::SendMessageA(openArea(), WM_CLOSE, 0, 0);
+  release();
+  EXPECT_EQ(errors(), (std::vector<std::string>{"Failed to set data for 'FormVersion'",
+                                                "Failed to set data for 'FormVersion'"}));
+  EXPECT_TRUE(q9xtest::storedNames(host, kArea).empty());
+  EXPECT_EQ(storedText(host, kMain, "Visible"), "1");
 }
 
 TEST_F(StoredSettings, HostsOfAnotherNameKeepTheirOwn)

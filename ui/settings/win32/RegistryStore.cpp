@@ -51,7 +51,7 @@ class RegistryStore final : public SettingsStore {
 
   void write(const std::string& name, const std::string& text) override
   {
-    HKEY key = sectionForWriting();
+    HKEY key = sectionForWriting(name);
     if (::RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                          static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS)
       throw failedToSetData(name);
@@ -70,14 +70,19 @@ class RegistryStore final : public SettingsStore {
     return readKey_;
   }
 
-  // The section for writing, made when it is not there.
-  HKEY sectionForWriting()
+  // The section for writing, made when it is not there. A section that
+  // cannot be made is told apart from one that is there but refuses values.
+  HKEY sectionForWriting(const std::string& name)
   {
     if (writeKey_) return writeKey_;
-    if (!root_ || ::RegCreateKeyExA(root_, section_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                    KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &writeKey_, nullptr) != ERROR_SUCCESS) {
-      writeKey_ = nullptr;
+    HKEY made = nullptr;
+    if (!root_ || ::RegCreateKeyExA(root_, section_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_QUERY_VALUE,
+                                    nullptr, &made, nullptr) != ERROR_SUCCESS)
       throw failedToCreateKey(section_);
+    ::RegCloseKey(made);
+    if (::RegOpenKeyExA(root_, section_.c_str(), 0, KEY_SET_VALUE, &writeKey_) != ERROR_SUCCESS) {
+      writeKey_ = nullptr;
+      throw failedToSetData(name);
     }
     return writeKey_;
   }
