@@ -22,7 +22,7 @@ add_subdirectory(session)
 add_subdirectory(ui)
 add_subdirectory(plugin)
 # The core the Win32 front-end builds on, as on every platform.
-q9x_core_libraries(q9x_engine q9x_session q9x_records q9x_boundary q9x_views)
+q9x_core_libraries(q9x_engine q9x_session q9x_records q9x_boundary q9x_views q9x_settings)
 if(Q9X_BUILD_TESTS)
   enable_testing()
   add_subdirectory(tests/win32)

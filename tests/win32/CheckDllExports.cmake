@@ -29,7 +29,7 @@ if(NOT found STREQUAL expected)
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
-set(system KERNEL32.DLL MSVCRT.DLL USER32.DLL GDI32.DLL COMCTL32.DLL OLE32.DLL OLEAUT32.DLL)
+set(system KERNEL32.DLL MSVCRT.DLL USER32.DLL GDI32.DLL ADVAPI32.DLL COMCTL32.DLL OLE32.DLL OLEAUT32.DLL)
 foreach(import IN LISTS imports)
   string(REPLACE "DLL Name: " "" name "${import}")
   string(TOUPPER "${name}" name)

@@ -9,6 +9,7 @@
 #include "platform/win32/ErrorBox.h"
 #include "plugin/q9xcup.h"
 #include "ui/domlist/win32/domlist.h"
+#include "ui/settings/SettingsText.h"
 #include "ui/win32/NoSelection.h"
 
 namespace q9x::win32 {
@@ -101,6 +102,7 @@ TfmMainForm::TfmMainForm(SessionHost& host, const LogReaderFactory& readers, con
                             frame.bottom - frame.top, nullptr, nullptr, classModule, this);
   if (!hwnd_) throw std::runtime_error("Cannot create the statistics window");
   liveWindows().push_back(this);
+  FormStorage1.attach(hwnd_, kClassName);
   try {
     buildControls();
   } catch (...) {
@@ -122,6 +124,7 @@ void TfmMainForm::destroyWindow() noexcept
   if (areaWindow_) areaWindow_->destroyNow();
   areaWindow_ = nullptr;
   if (hwnd_) {
+    FormStorage1.windowDestroying();
     // Nothing of the destruction reaches this object any more.
     ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     ::DestroyWindow(hwnd_);
@@ -252,7 +255,8 @@ LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
       }
       break;
     case WM_CLOSE:
-      // The host closes the window: that is a release.
+      // The host closes the window: that is a release. Its place is kept as it was shown.
+      FormStorage1.windowClosing();
       ::ShowWindow(hwnd_, SW_HIDE);
       release();
       return 0;
@@ -313,7 +317,10 @@ bool TfmMainForm::present()
   // Showing the window the first time recalculates, which lets events run.
   if (!session_.whileHeld([this] {
         if (::IsWindowVisible(hwnd_)) return;
-        ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+        // The stored place is taken while the window is hidden; a stored
+        // maximised state shows it already.
+        FormStorage1.windowShowing();
+        if (!::IsWindowVisible(hwnd_)) ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         FormShow();
       }))
     return false;
@@ -402,12 +409,18 @@ void TfmMainForm::showCommands()
   if (areaWindow_) areaWindow_->ownerReleased();
 }
 
+int TfmMainForm::currentBand() const
+{
+  // A load leaves the stored text; a band chosen since is a number.
+  return textToInt(storedText(FormStorage1.ValueByName("CurrentBand")), 0);
+}
+
 void TfmMainForm::btnOBL1Click()
 {
   if (areaWindow_) return;
   session_.whileHeld([this] {
-    areaWindow_ = new TfmDomList(hwnd_, session_, currentBand_,
-                                 {.bandSelected = [this](int band) { currentBand_ = band; },
+    areaWindow_ = new TfmDomList(hwnd_, session_, currentBand(),
+                                 {.bandSelected = [this](int band) { FormStorage1.SetValueByName("CurrentBand", band); },
                                   .closed = [this] { areaWindow_ = nullptr; }});
     areaWindow_->show();
   });

@@ -14,6 +14,7 @@
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
 #include "ui/MainForm/StatisticsView.h"
+#include "ui/settings/win32/FormStorage.h"
 
 namespace q9x::win32 {
 
@@ -63,6 +64,8 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   void runRecalc();
   void btnOBL1Click();
   void showCommands();
+  // The band the area window shows first: the one it showed last, kept as "CurrentBand".
+  int currentBand() const;
   void render(StatisticsView::Changes changes);
 
   void runPendingEvents() override;
@@ -83,8 +86,8 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   Glyph recalcGlyph_;
   Glyph areaGlyph_;
   TfmDomList* areaWindow_ = nullptr;
-  // The band the area window last showed, for the next one opened.
-  int currentBand_ = 0;
+  // Position, state and the area window's band, kept between runs.
+  TFormStorage FormStorage1{{{"CurrentBand", 0}}, fpState | fpPosition};
   bool destructionPosted_ = false;
   // Passes over the waiting messages begun so far; each marks its end with its number.
   WPARAM passes_ = 0;

@@ -68,6 +68,7 @@ TfmDomList::TfmDomList(HWND owner, const ScoringSession& session, int storedBand
   hwnd_ = ::CreateWindowExA(kExStyle, kClassName, "Q9X Area", kStyle, 1017, 288, frame.right - frame.left,
                             frame.bottom - frame.top, owner, nullptr, module(owner), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the area window");
+  FormStorage1.attach(hwnd_, kClassName);
   try {
     buildControls();
     FormCreate();
@@ -142,6 +143,7 @@ void TfmDomList::FormCreate()
 
 void TfmDomList::show()
 {
+  FormStorage1.windowShowing();
   ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   if (ownerServes()) SelectBand(storedBand_);
 }
@@ -244,6 +246,13 @@ LRESULT TfmDomList::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
       Panel2Resize(LOWORD(lParam), HIWORD(lParam));
       return 0;
+    case WM_CLOSE:
+      // The operator closes the window, which destroys it.
+      FormStorage1.windowClosing();
+      break;
+    case WM_DESTROY:
+      FormStorage1.windowDestroying();
+      break;
     default:
       break;
   }

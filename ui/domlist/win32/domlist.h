@@ -11,6 +11,7 @@
 
 #include "session/ScoringSession.h"
 #include "ui/domlist/AreaListView.h"
+#include "ui/settings/win32/FormStorage.h"
 
 namespace q9x::win32 {
 
@@ -65,6 +66,8 @@ class TfmDomList {
   HWND bandButtons_[9] = {};
   HFONT font_ = nullptr;
   HFONT boldFont_ = nullptr;
+  // Position and size, kept between runs.
+  TFormStorage FormStorage1{{}, fpPosition};
 };
 
 }  // namespace q9x::win32
