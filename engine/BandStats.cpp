@@ -1,11 +1,16 @@
 #include "engine/BandStats.h"
 
+#include <algorithm>
+
 namespace q9x {
 
 TStatistic& BandStats::entryFor(std::string_view band)
 {
   const std::uint32_t id = bands_.intern(band);
-  if (id == stats_.size()) stats_.push_back(TStatistic{std::string(band)});
+  if (id == stats_.size()) {
+    stats_.push_back(TStatistic{std::string(band)});
+    lastContact_.push_back(0);
+  }
   return stats_[id];
 }
 
@@ -22,6 +27,19 @@ void BandStats::countContact(std::string_view band, std::int32_t points)
   entry.Points += points;
   totals_.QSOs += 1;
   totals_.Points += points;
+  lastContact_[static_cast<std::size_t>(&entry - stats_.data())] = totals_.QSOs;
+}
+
+std::vector<const TStatistic*> BandStats::byLastContact() const
+{
+  std::vector<std::size_t> order(stats_.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(),
+            [this](std::size_t a, std::size_t b) { return lastContact_[a] < lastContact_[b]; });
+  std::vector<const TStatistic*> entries;
+  entries.reserve(order.size());
+  for (std::size_t i : order) entries.push_back(&stats_[i]);
+  return entries;
 }
 
 void BandStats::countMultiplier(std::string_view band, MultiplierKind kind)
@@ -39,6 +57,7 @@ void BandStats::countMultiplier(std::string_view band, MultiplierKind kind)
 void BandStats::clear()
 {
   stats_.clear();
+  lastContact_.clear();
   bands_.clear();
   totals_ = {};
 }

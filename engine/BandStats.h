@@ -40,12 +40,16 @@ class BandStats {
   const std::vector<TStatistic>& list() const { return stats_; }
   const TStatistic* find(std::string_view band) const;
   const Totals& totals() const { return totals_; }
+  // The entries of list() from the band counted on longest ago to the one
+  // counted on last: which band a scan ended on is read once after it.
+  std::vector<const TStatistic*> byLastContact() const;
   void clear();
 
  private:
   TStatistic& entryFor(std::string_view band);
 
   std::vector<TStatistic> stats_;  // by the band's number in bands_
+  std::vector<std::int64_t> lastContact_;  // per entry: totals_.QSOs after its last contact
   TextPool bands_;
   Totals totals_;
 };

@@ -31,7 +31,7 @@ void ContestEngine::countMultiplier(const Contact& contact, CountResult& result)
   if (found.code.empty()) return;
   const bool area = found.kind == MultiplierKind::Area;
   WorkedSet& worked = area ? areaWorked_ : rdaWorked_;
-  if (!worked.insert(workedKey(contact.band, found.code))) return;
+  if (!worked.insert(contact.band, found.code)) return;
   stats_.countMultiplier(contact.band, found.kind);
   ++(area ? result.newAreaMults : result.newRdaMults);
 }

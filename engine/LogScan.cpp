@@ -13,16 +13,14 @@ void normalise(LogRow& row)
 }  // namespace
 
 std::size_t countLog(ContestEngine& engine, LogSource& source, LogRow& row,
-                     std::string_view myMainPrefix, const CountVisitor& visit)
+                     std::string_view myMainPrefix)
 {
   std::size_t rows = 0;
   while (source.next(row)) {
     ++rows;
     normalise(row);
-    const CountResult counted = engine.count(Contact{row.CallSign, row.DigiBand, row.QSOMode,
-                                                     row.QSOReportRecived, row.MainPrefix,
-                                                     row.DXCCPrefix, myMainPrefix});
-    if (visit) visit(counted);
+    engine.count(Contact{row.CallSign, row.DigiBand, row.QSOMode, row.QSOReportRecived,
+                         row.MainPrefix, row.DXCCPrefix, myMainPrefix});
   }
   return rows;
 }

@@ -2,7 +2,6 @@
 // The row-by-row part of a log recalculation: every row of the host's log is
 // counted as a contact, repeats refused, exactly as if the host had added it.
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,14 +18,11 @@ class LogSource {
   virtual bool next(LogRow& row) = 0;
 };
 
-// Sees what counting each row did, while the row is still the one read.
-using CountVisitor = std::function<void(const CountResult&)>;
-
 // Counts every row of the source into the engine. The row is reused for each
 // read and afterwards holds the last row read (or the one being read when an
 // error was thrown); texts are cut to 255 bytes and the continent upper-cased,
 // as the host record would hold them. Returns the number of rows read.
 std::size_t countLog(ContestEngine& engine, LogSource& source, LogRow& row,
-                     std::string_view myMainPrefix, const CountVisitor& visit = {});
+                     std::string_view myMainPrefix);
 
 }  // namespace q9x

@@ -15,9 +15,27 @@ void foldInto(std::string_view key, std::string& into)
 bool WorkedSet::insert(std::string_view key)
 {
   foldInto(key, folding_);
-  if (folded_.find(std::string_view(folding_)) != folded_.end()) return false;
-  folded_.emplace(folding_);
+  if (!insertFolded(folding_)) return false;
   keys_.emplace_back(key);
+  return true;
+}
+
+bool WorkedSet::insert(std::string_view band, std::string_view upperCode)
+{
+  // Runs for every contact with a code: only the band needs folding.
+  foldInto(band, folding_);
+  folding_ += '|';
+  folding_ += upperCode;
+  folding_ += '|';
+  if (!insertFolded(folding_)) return false;
+  keys_.push_back(workedKey(band, upperCode));
+  return true;
+}
+
+bool WorkedSet::insertFolded(std::string_view key)
+{
+  if (folded_.find(key) != folded_.end()) return false;
+  folded_.emplace(key);
   return true;
 }
 

@@ -16,6 +16,9 @@ class WorkedSet {
  public:
   // Adds the key unless an equal one (ignoring letter case) is there; true when added.
   bool insert(std::string_view key);
+  // The same for the key of a code worked on a band (workedKey), built
+  // already folded: the code is upper-case as the rules read it.
+  bool insert(std::string_view band, std::string_view upperCode);
   bool contains(std::string_view key) const;
 
   const std::vector<std::string>& list() const { return keys_; }
@@ -30,6 +33,8 @@ class WorkedSet {
   std::pmr::unordered_set<std::pmr::string, StringHash, std::equal_to<>> folded_{&pool_};
   // The key being looked up, folded here so that a search allocates nothing.
   std::string folding_;
+
+  bool insertFolded(std::string_view key);
 };
 
 // The key under which a code worked on a band is remembered: band|code|.

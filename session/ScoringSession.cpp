@@ -12,6 +12,16 @@ int bandOf(std::string_view band)
   const std::string_view trimmed = trimControls(band);
   return trimmed.empty() ? 0 : bandNumber(trimmed);
 }
+
+// The number of the last band among the nine a contact was counted on, 0 for
+// none. Read once after a scan: no window shows the band while it runs.
+int lastCountedBand(const BandStats& stats)
+{
+  const std::vector<const TStatistic*> entries = stats.byLastContact();
+  for (auto it = entries.rbegin(); it != entries.rend(); ++it)
+    if (const int n = bandOf((*it)->Band)) return n;
+  return 0;
+}
 }  // namespace
 
 // Holds off the owner's destruction while work of the session is on the
@@ -122,15 +132,14 @@ bool ScoringSession::recount(Hold& hold, SessionChange& ended)
   LogRow row = host_.currentRow();
   std::size_t rows = 0;
   try {
-    rows = countLog(engine_, *reader_, row, myMainPrefix, [&ended](const CountResult& counted) {
-      if (counted.repeat) return;
-      if (const int n = bandOf(counted.band)) ended.band = n;
-    });
+    rows = countLog(engine_, *reader_, row, myMainPrefix);
   } catch (...) {
+    if (const int n = lastCountedBand(engine_.stats())) ended.band = n;
     reader_->close();
     host_.scanFailed(row);
     throw;
   }
+  if (const int n = lastCountedBand(engine_.stats())) ended.band = n;
   reader_->close();
   host_.scanEnded(rows > 0 ? &row : nullptr, opening.band);
   return true;

@@ -41,6 +41,24 @@ TEST_F(Session, RecalcNotifiesItsStartAndItsEndWithRecalcDisabledBetween)
   EXPECT_EQ(pump.changes[1].band, 3) << "the band of the last row counted, 7";
 }
 
+TEST_F(Session, TheBandShownAfterAScanIsTheLastOneOfTheNineACountedRowHad)
+{
+  // Neither a repeat nor a band outside the nine moves it.
+  log.rows = {logged("R1AA", "7"), logged("R1AB", "3.5"), logged("R1AA", "7"), logged("R1AC", "50"),
+              logged("R1AD", "28")};
+  log.failAt = 4;
+  EXPECT_THROW(session->recalculate(), std::runtime_error);
+  EXPECT_EQ(pump.changes.back().band, 2) << "3.5, counted before the error";
+
+  log.failAt.reset();
+  ASSERT_TRUE(session->recalculate());
+  EXPECT_EQ(pump.changes.back().band, 9) << "28, the last row";
+
+  log.rows = {logged("R1AA", "50"), logged("R1AB", "6")};
+  ASSERT_TRUE(session->recalculate());
+  EXPECT_EQ(pump.changes.back().band, 0) << "none of the nine: the host's band stays";
+}
+
 TEST_F(Session, AFailedRecalcShowsTheFiguresCountedUntilTheErrorAndRecalcComesBack)
 {
   log.failAt = 3;

@@ -173,6 +173,20 @@ TEST_F(ScoreQso, AMultiplierCountsOncePerBandWhateverItsLetterCase)
   EXPECT_EQ(engine.areaWorked().list(), (std::vector<std::string>{"3.5|AB|", "7|AB|"}));
   EXPECT_TRUE(engine.areaWorked().contains("3.5|ab|"));
   EXPECT_TRUE(engine.rdaWorked().list().empty());
+
+  // A band text with letters: the key keeps the band as written, and the
+  // same band in other letters is the same worked band.
+  q.call = "R3DD";
+  q.band = "2m";
+  add(q);
+  q.call = "R3EE";
+  q.band = "2M";
+  add(q);
+  EXPECT_EQ(engine.areaWorked().list().back(), "2m|AB|");
+  EXPECT_EQ(engine.areaWorked().list().size(), 3u);
+  EXPECT_TRUE(engine.areaWorked().contains("2M|ab|"));
+  EXPECT_EQ(band("2m").AreaMults, 1);
+  EXPECT_EQ(band("2M").AreaMults, 0);
 }
 
 TEST_F(ScoreQso, ARepeatOnTheSameBandAndModeIsRefusedAndChangesNothing)
