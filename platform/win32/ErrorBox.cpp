@@ -6,8 +6,15 @@
 
 namespace q9x {
 
+namespace {
+bool unloading = false;
+}  // namespace
+
+void holdErrorBoxesForUnload() noexcept { unloading = true; }
+
 void reportError(const std::string& text) noexcept
 {
+  if (unloading) return;
   try {
     const std::string title = hostProgramName();
     ::MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_ICONERROR | MB_OK);

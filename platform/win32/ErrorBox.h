@@ -10,6 +10,10 @@ namespace q9x {
 // Shows the text (the host's code page) and waits for OK; never throws.
 void reportError(const std::string& text) noexcept;
 
+// From now on errors are not shown: the loader is unloading the DLL and holds
+// its lock, under which no error box (a message loop of its own) may run.
+void holdErrorBoxesForUnload() noexcept;
+
 // Runs a window event's work and reports any error it raises, so that the
 // window carries on.
 template <class Work>

@@ -76,11 +76,14 @@ PluginBoundary& boundary() { return frontEnd().boundary; }
 
 // The window procedures live in this DLL: when the host unloads it, the
 // windows still there are destroyed and the classes removed, so that the
-// host may load it again. At process exit (reserved not null) nothing is
-// touched: the process's windows go with it.
+// host may load it again. That runs under the loader's lock, so an error
+// (a failed save of the windows' settings) is not shown there. At process
+// exit (reserved not null) nothing is touched: the process's windows go
+// with it.
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
   if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    q9x::holdErrorBoxesForUnload();
     q9x::win32::TfmMainForm::destroyAll();
     q9x::win32::TfmMainForm::unregisterClasses();
   }

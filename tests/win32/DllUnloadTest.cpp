@@ -8,6 +8,7 @@
 
 #include "tests/win32/AdoDouble.h"
 #include "tests/win32/DllHost.h"
+#include "tests/win32/UserRegistry.h"
 
 namespace {
 
@@ -47,6 +48,36 @@ TEST(DllUnload, WindowsAndClassesGoWithTheDllAndItLoadsAgain)
     q9xtest::pumpMessages();
     EXPECT_EQ(ado.openRecordsets(), 0);
   }
+  EXPECT_TRUE(boxes.shown().empty());
+  ::CoUninitialize();
+}
+
+// The loader unloads the DLL holding its lock: the windows still open are
+// destroyed then, and a save that fails there is not shown, as no error box
+// may run under that lock.
+TEST(DllUnload, AFailedSaveAtUnloadShowsNoBox)
+{
+  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  q9xtest::ErrorBoxes boxes;
+  q9xtest::AdoConnectionDouble ado;
+  ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
+                      L"DXCCPrefix"},
+                     {}});
+  // Under a volatile key only volatile keys can be made: no section can.
+  HKEY key = nullptr;
+  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, ("Software\\" + q9xtest::thisHost()).c_str(), 0, nullptr,
+                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  ::RegCloseKey(key);
+
+  HMODULE dll = ::LoadLibraryA("q9xcup.dll");
+  ASSERT_NE(dll, nullptr);
+  const TPluginRecord host = q9xtest::record(ado.recordField(), "Log");
+  const HWND statistics = reinterpret_cast<HWND>(exported<q9x_run_fn>(dll, "_Run")(0, &host));
+  ASSERT_NE(statistics, nullptr);
+  ASSERT_TRUE(::FreeLibrary(dll));
+  EXPECT_FALSE(::IsWindow(statistics));
+  q9xtest::pumpMessages();
   EXPECT_TRUE(boxes.shown().empty());
   ::CoUninitialize();
 }
