@@ -1,8 +1,6 @@
 #include "ui/MainForm/win32/MainForm.h"
 
 #include <algorithm>
-#include <bit>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,6 +9,7 @@
 #include "ui/domlist/win32/domlist.h"
 #include "ui/settings/SettingsText.h"
 #include "ui/win32/NoSelection.h"
+#include "ui/win32/WindowParts.h"
 
 namespace q9x::win32 {
 
@@ -22,15 +21,15 @@ constexpr const char* kLayoutCaption = "Q9X-CUP-DIGI";
 constexpr UINT kDestroyMessage = WM_APP + 1;
 // Marks the end of one pass over the waiting messages (runPendingEvents).
 constexpr UINT kPassEnd = WM_APP + 2;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST;
 constexpr int kClientWidth = 328;
-constexpr int kClientHeight = 121;
+constexpr WindowDesign kDesign{kClassName,
+                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                               WS_EX_TOPMOST,
+                               1009,
+                               201,
+                               kClientWidth,
+                               121};
 constexpr int kGridHeight = 77;
-constexpr int kColumnWidth = 64;
-constexpr int kRowHeight = 17;
-constexpr COLORREF kGridColour = RGB(253, 255, 206);
-constexpr COLORREF kGridLineColour = RGB(192, 192, 192);
 
 HINSTANCE classModule = nullptr;
 
@@ -41,24 +40,6 @@ std::vector<TfmMainForm*>& liveWindows()
   static std::vector<TfmMainForm*> windows;
   return windows;
 }
-
-// The named face where the system has it; else the font mapper's nearest of
-// the same kind (pitchAndFamily), not whatever face it would pick first.
-HFONT pixelFont(const char* face, int pixels, int weight, BYTE pitchAndFamily)
-{
-  return ::CreateFontA(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily, face);
-}
-
-HWND child(HWND parent, const char* windowClass, const char* text, DWORD style, int x, int y, int width,
-           int height, int id, HFONT font)
-{
-  HWND hwnd = ::CreateWindowExA(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), classModule, nullptr);
-  if (!hwnd) throw std::runtime_error("Cannot create the window's control " + std::string(windowClass));
-  ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return hwnd;
-}
 }  // namespace
 
 void TfmMainForm::registerClasses(HINSTANCE module)
@@ -66,14 +47,7 @@ void TfmMainForm::registerClasses(HINSTANCE module)
   if (classModule) return;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = module;
-  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  if (!::RegisterClassExA(&wc)) throw std::runtime_error("Cannot register the window class TfmMainForm");
+  registerWindowClass(module, kClassName, windowProc);
   try {
     TfmDomList::registerClass(module);
   } catch (...) {
@@ -94,13 +68,8 @@ void TfmMainForm::unregisterClasses()
 TfmMainForm::TfmMainForm(SessionHost& host, const LogReaderFactory& readers, const std::filesystem::path& areaFile)
     : session_(host, *this, readers, areaFile)
 {
-  // The client area of the designed size, the frame around it at the designed place.
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  const std::string caption = session_.context().caption + " in " + kLayoutCaption;
-  hwnd_ = ::CreateWindowExA(kExStyle, kClassName, caption.c_str(), kStyle, 1009, 201, frame.right - frame.left,
-                            frame.bottom - frame.top, nullptr, nullptr, classModule, this);
-  if (!hwnd_) throw std::runtime_error("Cannot create the statistics window");
+  hwnd_ = createFramedWindow(kDesign, session_.context().caption + " in " + kLayoutCaption, nullptr, classModule,
+                             this, "statistics window");
   liveWindows().push_back(this);
   FormStorage1.attach(hwnd_, kClassName);
   try {
@@ -130,15 +99,12 @@ void TfmMainForm::destroyWindow() noexcept
     ::DestroyWindow(hwnd_);
     hwnd_ = nullptr;
   }
-  if (rowHeight_) ::ImageList_Destroy(rowHeight_);
-  rowHeight_ = nullptr;
+  StringGrid1.release();
   destroyGlyph(recalcGlyph_);
   destroyGlyph(areaGlyph_);
-  for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(scoreFont_),
-                         static_cast<HGDIOBJ>(gridBrush_)})
-    if (object) ::DeleteObject(object);
+  for (HFONT font : {font_, scoreFont_})
+    if (font) ::DeleteObject(font);
   font_ = scoreFont_ = nullptr;
-  gridBrush_ = nullptr;
 }
 
 bool TfmMainForm::exists(const TfmMainForm* window)
@@ -158,60 +124,22 @@ void TfmMainForm::buildControls()
   scoreFont_ = pixelFont("Courier", 13, FW_BOLD, FIXED_PITCH | FF_MODERN);
   recalcGlyph_ = createRecalcGlyph();
   areaGlyph_ = createAreaGlyph();
-  gridBrush_ = ::CreateSolidBrush(kGridColour);
   ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-
-  // The grid only shows figures: no headers, no selection, no scrolling.
-  StringGrid1 = child(hwnd_, WC_LISTVIEWA, "",
-                      LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, 0, 0,
-                      kClientWidth, kGridHeight, Q9X_IDC_StringGrid1, font_);
-  ::SendMessageA(StringGrid1, LVM_SETBKCOLOR, 0, kGridColour);
-  ::SendMessageA(StringGrid1, LVM_SETTEXTBKCOLOR, 0, kGridColour);
-  // A report view's rows are as high as its small images and one pixel of
-  // padding; the list is this window's to destroy (LVS_SHAREIMAGELISTS).
-  rowHeight_ = ::ImageList_Create(1, kRowHeight - 1, ILC_COLOR, 1, 0);
-  ::SendMessageA(StringGrid1, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
-  for (int column = 0; column < StatisticsView::kColumns; ++column) {
-    LVCOLUMNA lvc{};
-    lvc.mask = LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-    lvc.fmt = LVCFMT_CENTER;
-    lvc.cx = kColumnWidth;
-    lvc.iSubItem = column;
-    ::SendMessageA(StringGrid1, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&lvc));
-  }
-  for (int row = 0; row < StatisticsView::kRows; ++row) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<char*>("");
-    ::SendMessageA(StringGrid1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
-
-  Label1 = child(hwnd_, "STATIC", "", SS_LEFT | SS_NOPREFIX, 8, kGridHeight, kClientWidth - 8, 16, Q9X_IDC_Label1,
-                 scoreFont_);
+  StringGrid1.create(hwnd_, kClientWidth, kGridHeight, font_);
+  Label1 = createControl(hwnd_, "STATIC", "", SS_LEFT | SS_NOPREFIX, 8, kGridHeight, kClientWidth - 8, 16,
+                         Q9X_IDC_Label1, scoreFont_);
   // Owner-drawn, as bitmap buttons are: the picture beside the caption.
-  BitBtn1 = child(hwnd_, "BUTTON", "Recalc", BS_OWNERDRAW, 121, kGridHeight + 18, 102, 25, Q9X_IDC_BitBtn1, font_);
-  btnOBL1 = child(hwnd_, "BUTTON", "Q9X Area", BS_OWNERDRAW, 224, kGridHeight + 18, 102, 25, Q9X_IDC_btnOBL1, font_);
+  BitBtn1 = createControl(hwnd_, "BUTTON", "Recalc", BS_OWNERDRAW, 121, kGridHeight + 18, 102, 25, Q9X_IDC_BitBtn1,
+                          font_);
+  btnOBL1 = createControl(hwnd_, "BUTTON", "Q9X Area", BS_OWNERDRAW, 224, kGridHeight + 18, 102, 25,
+                          Q9X_IDC_btnOBL1, font_);
 }
 
 LRESULT CALLBACK TfmMainForm::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    // The handle is known from the first message on, before CreateWindowEx returns it.
-    static_cast<TfmMainForm*>(create->lpCreateParams)->hwnd_ = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* window = reinterpret_cast<TfmMainForm*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* window = windowObject(hwnd, message, lParam, &TfmMainForm::hwnd_);
   if (!window) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-  // Nothing a window event raises reaches the host's message loop.
-  LRESULT result = 0;
-  bool handled = false;
-  reportErrors([&] {
-    result = window->handle(message, wParam, lParam);
-    handled = true;
-  });
-  return handled ? result : ::DefWindowProcA(hwnd, message, wParam, lParam);
+  return handleShowingErrors(hwnd, message, wParam, lParam, [&] { return window->handle(message, wParam, lParam); });
 }
 
 LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -227,7 +155,7 @@ LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->idFrom == Q9X_IDC_StringGrid1) {
-        if (header->code == NM_CUSTOMDRAW) return drawGrid(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+        if (header->code == NM_CUSTOMDRAW) return StringGrid1.draw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
         // No cell is ever selected: a highlighted cell would look like a figure needing attention.
         if (header->code == LVN_ITEMCHANGING) return selects(*reinterpret_cast<NMLISTVIEW*>(lParam));
       }
@@ -272,46 +200,6 @@ LRESULT TfmMainForm::handle(UINT message, WPARAM wParam, LPARAM lParam)
   return ::DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-LRESULT TfmMainForm::drawGrid(NMLVCUSTOMDRAW& draw)
-{
-  switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-      return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT: {
-      // Every cell of the row drawn here: the grid's own colour, silver lines
-      // at its right and bottom, the text centred at its top.
-      const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-      RECT bounds{};
-      bounds.left = LVIR_BOUNDS;
-      ::SendMessageA(StringGrid1, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
-      HDC dc = draw.nmcd.hdc;
-      HPEN pen = ::CreatePen(PS_SOLID, 1, kGridLineColour);
-      HGDIOBJ oldPen = ::SelectObject(dc, pen);
-      HGDIOBJ oldFont = ::SelectObject(dc, font_);
-      ::SetBkMode(dc, TRANSPARENT);
-      ::SetTextColor(dc, RGB(0, 0, 0));
-      for (int column = 0; column < StatisticsView::kColumns; ++column) {
-        RECT cell{bounds.left + column * kColumnWidth, bounds.top, bounds.left + (column + 1) * kColumnWidth,
-                  bounds.bottom};
-        ::FillRect(dc, &cell, gridBrush_);
-        ::MoveToEx(dc, cell.right - 1, cell.top, nullptr);
-        ::LineTo(dc, cell.right - 1, cell.bottom - 1);
-        ::LineTo(dc, cell.left - 1, cell.bottom - 1);
-        const std::string& text = view_.text(column, row);
-        RECT inner{cell.left + 2, cell.top + 2, cell.right - 2, cell.bottom - 1};
-        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inner,
-                    DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
-      }
-      ::SelectObject(dc, oldFont);
-      ::SelectObject(dc, oldPen);
-      ::DeleteObject(pen);
-      return CDRF_SKIPDEFAULT;
-    }
-    default:
-      return CDRF_DODEFAULT;
-  }
-}
-
 bool TfmMainForm::present()
 {
   // Showing the window the first time recalculates, which lets events run.
@@ -341,17 +229,7 @@ void TfmMainForm::runRecalc()
 
 void TfmMainForm::render(StatisticsView::Changes changes)
 {
-  // Only the changed cells are set and repainted: a contact touches a few of them.
-  for (StatisticsView::Cells cells = changes.cells; cells != 0; cells &= cells - 1) {
-    const int bit = std::countr_zero(cells);
-    const int column = bit % StatisticsView::kColumns;
-    const int row = bit / StatisticsView::kColumns;
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(view_.text(column, row).c_str());
-    ::SendMessageA(StringGrid1, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  }
-  if (changes.cells != 0) ::UpdateWindow(StringGrid1);
+  StringGrid1.show(changes.cells);
   if (changes.scoreLine) ::SetWindowTextA(Label1, view_.scoreLine().c_str());
 }
 

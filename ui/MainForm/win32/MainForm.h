@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/LogReader.h"
+#include "ui/MainForm/win32/FigureGrid.h"
 #include "ui/MainForm/win32/GlyphButton.h"
 #include "session/ScoringSession.h"
 #include "session/SessionHost.h"
@@ -59,7 +60,6 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   void buildControls();
   // Destroys the area window, the window and what it drew with; safe to repeat.
   void destroyWindow() noexcept;
-  LRESULT drawGrid(NMLVCUSTOMDRAW& draw);
   void FormShow();
   void runRecalc();
   void btnOBL1Click();
@@ -75,14 +75,12 @@ class TfmMainForm final : private SessionFrontEnd, private SessionObserver {
   ScoringSession session_;
   StatisticsView view_;
   HWND hwnd_ = nullptr;
-  HWND StringGrid1 = nullptr;
+  FigureGrid StringGrid1{view_};
   HWND Label1 = nullptr;
   HWND BitBtn1 = nullptr;
   HWND btnOBL1 = nullptr;
   HFONT font_ = nullptr;
   HFONT scoreFont_ = nullptr;
-  HBRUSH gridBrush_ = nullptr;
-  HIMAGELIST rowHeight_ = nullptr;
   Glyph recalcGlyph_;
   Glyph areaGlyph_;
   TfmDomList* areaWindow_ = nullptr;

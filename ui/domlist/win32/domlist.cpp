@@ -1,7 +1,6 @@
 #include "ui/domlist/win32/domlist.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 #include "engine/Bands.h"
@@ -9,13 +8,20 @@
 #include "plugin/q9xcup.h"
 #include "ui/domlist/BandButtonRow.h"
 #include "ui/win32/NoSelection.h"
+#include "ui/win32/WindowParts.h"
 
 namespace q9x::win32 {
 
 namespace {
 constexpr const char* kClassName = "TfmDomList";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST;
+constexpr WindowDesign kDesign{kClassName,
+                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME |
+                                   WS_CLIPCHILDREN,
+                               WS_EX_TOPMOST,
+                               1017,
+                               288,
+                               327,
+                               141};
 constexpr int kPanelHeight = 18;
 constexpr int kSplitterHeight = 3;
 
@@ -35,26 +41,14 @@ class SystemCaptionOrder final : public CaptionOrder {
   const std::vector<std::string>* captions_ = nullptr;
 };
 
-// Where the face is missing, the mapper's nearest proportional sans serif.
-HFONT sansSerif11(int weight)
-{
-  return ::CreateFontA(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
-}
+HFONT sansSerif11(int weight) { return pixelFont("MS Sans Serif", 11, weight, VARIABLE_PITCH | FF_SWISS); }
 
 HINSTANCE module(HWND hwnd) { return reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(hwnd, GWLP_HINSTANCE)); }
 }  // namespace
 
 void TfmDomList::registerClass(HINSTANCE module)
 {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = module;
-  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  if (!::RegisterClassExA(&wc)) throw std::runtime_error("Cannot register the window class TfmDomList");
+  registerWindowClass(module, kClassName, windowProc);
 }
 
 void TfmDomList::unregisterClass(HINSTANCE module) { ::UnregisterClassA(kClassName, module); }
@@ -62,12 +56,7 @@ void TfmDomList::unregisterClass(HINSTANCE module) { ::UnregisterClassA(kClassNa
 TfmDomList::TfmDomList(HWND owner, const ScoringSession& session, int storedBand, Callbacks callbacks)
     : session_(session), callbacks_(std::move(callbacks)), storedBand_(storedBand)
 {
-  // The client area of the designed size, the frame around it at the designed place.
-  RECT frame{0, 0, 327, 141};
-  ::AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  hwnd_ = ::CreateWindowExA(kExStyle, kClassName, "Q9X Area", kStyle, 1017, 288, frame.right - frame.left,
-                            frame.bottom - frame.top, owner, nullptr, module(owner), this);
-  if (!hwnd_) throw std::runtime_error("Cannot create the area window");
+  hwnd_ = createFramedWindow(kDesign, "Q9X Area", owner, module(owner), this, "area window");
   FormStorage1.attach(hwnd_, kClassName);
   try {
     buildControls();
@@ -100,23 +89,15 @@ void TfmDomList::buildControls()
 {
   font_ = sansSerif11(FW_NORMAL);
   boldFont_ = sansSerif11(FW_BOLD);
-  const HINSTANCE instance = module(hwnd_);
   for (std::size_t k = 0; k < kBandButtonOrder.size(); ++k) {
     const int band = kBandButtonOrder[k];
     const std::string caption(BandNames[static_cast<std::size_t>(band - 1)]);
     // Push-like radio buttons: one shown pressed, set by the window, not by the click.
-    HWND button = ::CreateWindowExA(0, "BUTTON", caption.c_str(),
-                                    WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | BS_PUSHLIKE | (k == 0 ? WS_GROUP : 0),
-                                    0, 0, 35, 19, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId(band))),
-                                    instance, nullptr);
-    if (!button) throw std::runtime_error("Cannot create the area window's band buttons");
-    ::SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    bandButtons_[k] = button;
+    bandButtons_[k] = createControl(hwnd_, "BUTTON", caption.c_str(),
+                                    BS_RADIOBUTTON | BS_PUSHLIKE | (k == 0 ? WS_GROUP : 0), 0, 0, 35, 19,
+                                    buttonId(band), font_);
   }
-  LV1 = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOLABELWRAP, 0, kPanelHeight,
-                          0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Q9X_IDC_LV1)), instance, nullptr);
-  if (!LV1) throw std::runtime_error("Cannot create the area window's list");
-  ::SendMessageA(LV1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  LV1 = createControl(hwnd_, WC_LISTVIEWA, "", LVS_LIST | LVS_NOLABELWRAP, 0, kPanelHeight, 0, 0, Q9X_IDC_LV1, font_);
   RECT client{};
   ::GetClientRect(hwnd_, &client);
   Panel2Resize(client.right, client.bottom);
@@ -200,13 +181,7 @@ LRESULT TfmDomList::LV1CustomDraw(NMLVCUSTOMDRAW& draw)
 
 LRESULT CALLBACK TfmDomList::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    // The handle is known from the first message on, before CreateWindowEx returns it.
-    static_cast<TfmDomList*>(create->lpCreateParams)->hwnd_ = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* window = reinterpret_cast<TfmDomList*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* window = windowObject(hwnd, message, lParam, &TfmDomList::hwnd_);
   if (!window) return ::DefWindowProcA(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -214,13 +189,7 @@ LRESULT CALLBACK TfmDomList::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
     delete window;
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
   }
-  LRESULT result = 0;
-  bool handled = false;
-  reportErrors([&] {
-    result = window->handle(message, wParam, lParam);
-    handled = true;
-  });
-  return handled ? result : ::DefWindowProcA(hwnd, message, wParam, lParam);
+  return handleShowingErrors(hwnd, message, wParam, lParam, [&] { return window->handle(message, wParam, lParam); });
 }
 
 LRESULT TfmDomList::handle(UINT message, WPARAM wParam, LPARAM lParam)
