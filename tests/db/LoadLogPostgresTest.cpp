@@ -19,21 +19,14 @@ namespace {
 constexpr std::int32_t kServerConnection = 42;
 constexpr int kLogRows = 800;
 
-class PostgresLog : public ::testing::Test {
+class PostgresLog : public PostgresServerTest {
  protected:
   void SetUp() override
   {
-    if (qEnvironmentVariableIsEmpty("Q9X_PG_PORT")) {
-      if (qEnvironmentVariable("CI") == QLatin1String("true"))
-        FAIL() << "No PostgreSQL server: scripts/postgres.sh could not start one";
-      GTEST_SKIP() << "No PostgreSQL server (Q9X_PG_PORT unset); run through scripts/test.sh";
-    }
-    server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QString::number(kServerConnection));
-    server.setHostName(qEnvironmentVariable("Q9X_PG_HOST", QStringLiteral("127.0.0.1")));
-    server.setPort(qEnvironmentVariableIntValue("Q9X_PG_PORT"));
-    server.setUserName(qEnvironmentVariable("Q9X_PG_USER"));
-    server.setDatabaseName(qEnvironmentVariable("Q9X_PG_DATABASE"));
-    ASSERT_TRUE(server.open()) << server.lastError().text().toStdString();
+    PostgresServerTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    server = openPostgresServer(QString::number(kServerConnection));
+    ASSERT_TRUE(server.isOpen());
 
     embedded = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     embedded.setDatabaseName(QStringLiteral(":memory:"));

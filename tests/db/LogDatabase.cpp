@@ -9,6 +9,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "engine/LogScan.h"
 #include "platform/qt/QtLogReaders.h"
 #include "platform/qt/QtSqlLogReader.h"
 
@@ -99,6 +100,58 @@ bool readsNatively(const ConnectionLogReader& reader)
 {
   const auto* picking = dynamic_cast<const QtLogReader*>(&reader);
   return picking && picking->readsNatively();
+}
+
+namespace {
+std::string describeRow(const LogRow& r)
+{
+  std::string out;
+  for (const std::string* f : {&r.QSOReportRecived, &r.DXCCPrefix, &r.MainPrefix, &r.CallSign,
+                               &r.DigiBand, &r.QSOMode, &r.Continent})
+    out += "[" + *f + "]";
+  return out;
+}
+}  // namespace
+
+LogReadOutcome readLog(ConnectionLogReader& reader, const std::function<void()>& events)
+{
+  LogReadOutcome out;
+  ContestEngine engine;
+  // Fields no row overwrites show as these.
+  LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
+  try {
+    reader.open("Log");
+    events();
+    reader.resumeAfterEvents();
+    countLog(engine, reader, row, "UA3A");
+  } catch (const std::exception& e) {
+    out.error = e.what();
+  }
+  out.native = readsNatively(reader);
+  reader.close();
+  out.figures = describeFigures(engine, true);
+  out.record = describeRow(row);
+  return out;
+}
+
+void PostgresServerTest::SetUp()
+{
+  if (qEnvironmentVariableIsEmpty("Q9X_PG_PORT")) {
+    if (qEnvironmentVariable("CI") == QLatin1String("true"))
+      FAIL() << "No PostgreSQL server: scripts/postgres.sh could not start one";
+    GTEST_SKIP() << "No PostgreSQL server (Q9X_PG_PORT unset); run through scripts/test.sh";
+  }
+}
+
+QSqlDatabase openPostgresServer(const QString& connectionName)
+{
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+  db.setHostName(qEnvironmentVariable("Q9X_PG_HOST", QStringLiteral("127.0.0.1")));
+  db.setPort(qEnvironmentVariableIntValue("Q9X_PG_PORT"));
+  db.setUserName(qEnvironmentVariable("Q9X_PG_USER"));
+  db.setDatabaseName(qEnvironmentVariable("Q9X_PG_DATABASE"));
+  EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+  return db;
 }
 
 }  // namespace q9x::test

@@ -22,11 +22,7 @@ namespace {
 constexpr std::int32_t kConnection = 43;
 const QString kConnectionName = QString::number(kConnection);
 
-struct ScanOutcome {
-  std::string error;
-  std::string figures;
-  std::string record;
-  bool native = false;
+struct ScanOutcome : LogReadOutcome {
   bool idleAfter = false;
 };
 
@@ -43,15 +39,6 @@ struct LogCase {
 // A forward-only query of the host's own, kept open across a scan.
 std::optional<QSqlQuery> hostQuery;
 
-std::string describeRow(const LogRow& r)
-{
-  std::string out;
-  for (const std::string* f : {&r.QSOReportRecived, &r.DXCCPrefix, &r.MainPrefix, &r.CallSign,
-                               &r.DigiBand, &r.QSOMode, &r.Continent})
-    out += "[" + *f + "]";
-  return out;
-}
-
 // A table of the given column types filled with rows of literal values.
 void createTable(QSqlDatabase db, const QString& types, const std::vector<QString>& rows)
 {
@@ -63,16 +50,7 @@ const QString kTextColumns =
     "text, DigiBand text, QSOMode text, QSOReportRecived text, MainPrefix text, DXCCPrefix text, "
     "Continent text";
 
-QSqlDatabase openServer()
-{
-  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kConnectionName);
-  db.setHostName(qEnvironmentVariable("Q9X_PG_HOST", QStringLiteral("127.0.0.1")));
-  db.setPort(qEnvironmentVariableIntValue("Q9X_PG_PORT"));
-  db.setUserName(qEnvironmentVariable("Q9X_PG_USER"));
-  db.setDatabaseName(qEnvironmentVariable("Q9X_PG_DATABASE"));
-  EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-  return db;
-}
+QSqlDatabase openServer() { return openPostgresServer(kConnectionName); }
 
 // Whether the connection is idle, so the next scan may read it natively:
 // nothing of the scan is left pending. (Qt SQL itself would quietly throw
@@ -90,22 +68,8 @@ ScanOutcome scan(const LogCase& c, Reading reading)
   {
     QSqlDatabase db = openServer();
     c.fill(db);
-    ContestEngine engine;
-    const auto query = logReader(reading, kConnection);
-    LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
-    try {
-      query->open("Log");
-      c.events();
-      query->resumeAfterEvents();
-      countLog(engine, *query, row, "UA3A");
-    } catch (const std::exception& e) {
-      out.error = e.what();
-    }
-    out.native = readsNatively(*query);
-    query->close();
+    out = ScanOutcome{readLog(*logReader(reading, kConnection), c.events)};
     c.afterScan();
-    out.figures = describeFigures(engine, true);
-    out.record = describeRow(row);
     out.idleAfter = isIdle(db);
     db.close();
   }
@@ -233,17 +197,7 @@ const std::vector<LogCase>& cases()
   return all;
 }
 
-class LogReadingPathsPostgres : public ::testing::Test {
- protected:
-  void SetUp() override
-  {
-    if (qEnvironmentVariableIsEmpty("Q9X_PG_PORT")) {
-      if (qEnvironmentVariable("CI") == QLatin1String("true"))
-        FAIL() << "No PostgreSQL server: scripts/postgres.sh could not start one";
-      GTEST_SKIP() << "No PostgreSQL server (Q9X_PG_PORT unset); run through scripts/test.sh";
-    }
-  }
-};
+using LogReadingPathsPostgres = PostgresServerTest;
 
 TEST_F(LogReadingPathsPostgres, NativeReadingMatchesQtSql)
 {

@@ -17,13 +17,6 @@
 namespace q9x::test {
 namespace {
 
-struct ScanOutcome {
-  std::string error;
-  std::string figures;
-  std::string record;
-  bool native = false;
-};
-
 struct LogCase {
   const char* name;
   std::function<void(QSqlDatabase)> fill;
@@ -35,15 +28,6 @@ struct LogCase {
   bool connectionGone = false;
 };
 
-std::string describeRow(const LogRow& r)
-{
-  std::string out;
-  for (const std::string* f : {&r.QSOReportRecived, &r.DXCCPrefix, &r.MainPrefix, &r.CallSign,
-                               &r.DigiBand, &r.QSOMode, &r.Continent})
-    out += "[" + *f + "]";
-  return out;
-}
-
 void createTable(QSqlDatabase db, const std::vector<QString>& rows)
 {
   execute(db, "create table Log (Id integer, CallSign, DigiBand, QSOMode, QSOReportRecived, "
@@ -51,29 +35,15 @@ void createTable(QSqlDatabase db, const std::vector<QString>& rows)
   for (const QString& values : rows) execute(db, "insert into Log values (" + values + ")");
 }
 
-ScanOutcome scan(const QString& file, const LogCase& c, Reading reading)
+LogReadOutcome scan(const QString& file, const LogCase& c, Reading reading)
 {
-  ScanOutcome out;
+  LogReadOutcome out;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(file);
     EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
     c.fill(db);
-    ContestEngine engine;
-    const auto query = logReader(reading, 0);
-    LogRow row{"report", "dxcc", "main", "call", "band", "mode", "cont"};
-    try {
-      query->open("Log");
-      c.events();
-      query->resumeAfterEvents();
-      countLog(engine, *query, row, "UA3A");
-    } catch (const std::exception& e) {
-      out.error = e.what();
-    }
-    out.native = readsNatively(*query);
-    query->close();
-    out.figures = describeFigures(engine, true);
-    out.record = describeRow(row);
+    out = readLog(*logReader(reading, 0), c.events);
     // A close the host tried while events ran has its own outcome.
     if (db.isOpen() && !db.lastError().isValid()) {
       db.close();  // refused while a statement is left open
@@ -189,8 +159,8 @@ TEST(LogReadingPaths, NativeSqliteReadingMatchesQtSql)
   int file = 0;
   for (const LogCase& c : cases()) {
     SCOPED_TRACE(c.name);
-    const ScanOutcome qt = scan(dir.filePath(QString::number(++file)), c, Reading::QtSqlOnly);
-    const ScanOutcome native = scan(dir.filePath(QString::number(++file)), c, Reading::Fastest);
+    const LogReadOutcome qt = scan(dir.filePath(QString::number(++file)), c, Reading::QtSqlOnly);
+    const LogReadOutcome native = scan(dir.filePath(QString::number(++file)), c, Reading::Fastest);
     EXPECT_FALSE(qt.native);
     EXPECT_EQ(native.native, !c.connectionGone);
     EXPECT_EQ(native.error, qt.error);
