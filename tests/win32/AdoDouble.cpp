@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace q9xtest {
 
@@ -287,6 +288,12 @@ ConnectionObject::ConnectionObject(AdoState* s) : Object(connectionTable, s) {}
 Recordset::Recordset(AdoState* s, const AdoTable* t) : Object(recordsetTable, s), table(t)
 {
   state->open.push_back(this);
+}
+
+AdoTable logTable(std::vector<std::vector<AdoValue>> rows)
+{
+  return {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix", L"DXCCPrefix"},
+          std::move(rows)};
 }
 
 AdoConnectionDouble::AdoConnectionDouble() : state_(std::make_unique<AdoState>())

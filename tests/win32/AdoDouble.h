@@ -38,6 +38,11 @@ struct AdoTable {
   std::vector<std::vector<AdoValue>> rows;
 };
 
+// The host's log table with the seven columns the plug-in reads, in this
+// order: CallSign, DigiBand, QSOMode, Continent, QSOReportRecived,
+// MainPrefix, DXCCPrefix.
+AdoTable logTable(std::vector<std::vector<AdoValue>> rows = {});
+
 // A failing call: its code, and ADO's description of it when there is one.
 struct AdoFailure {
   HRESULT code;

@@ -22,9 +22,7 @@ class AreaWindow : public ::testing::Test {
   void SetUp() override
   {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                        L"DXCCPrefix"},
-                       {{L"R1AA", L"7", L"CW", L"EU", L"599 BE", L"UA3A", L"UA3A"}}});
+    ado.serve(L"Log", q9xtest::logTable({{L"R1AA", L"7", L"CW", L"EU", L"599 BE", L"UA3A", L"UA3A"}}));
     const TPluginRecord host = q9xtest::record(ado.recordField(), "Log");
     statistics = reinterpret_cast<HWND>(exports().Run(0, &host));
     ASSERT_NE(statistics, nullptr);

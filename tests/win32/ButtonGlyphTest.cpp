@@ -18,9 +18,7 @@ class ButtonGlyphs : public ::testing::Test {
   void SetUp() override
   {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                        L"DXCCPrefix"},
-                       {}});
+    ado.serve(L"Log", q9xtest::logTable());
     const TPluginRecord host = q9xtest::record(ado.recordField(), "Log");
     window = reinterpret_cast<HWND>(exports().Run(0, &host));
     ASSERT_NE(window, nullptr);

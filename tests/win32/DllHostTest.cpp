@@ -23,8 +23,7 @@ using q9xtest::AdoValue;
 using q9xtest::Contact;
 using q9xtest::exports;
 
-const std::vector<std::wstring> kColumns = {L"CallSign", L"DigiBand", L"QSOMode", L"Continent",
-                                            L"QSOReportRecived", L"MainPrefix", L"DXCCPrefix"};
+const std::vector<std::wstring> kColumns = q9xtest::logTable().columns;
 
 // A logged contact whose main and DXCC prefixes are both prefix.
 std::vector<AdoValue> logged(const wchar_t* call, const wchar_t* band, const wchar_t* report, const wchar_t* prefix)

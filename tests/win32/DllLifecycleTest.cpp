@@ -61,10 +61,8 @@ class DllLifecycle : public ::testing::Test {
   void SetUp() override
   {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                        L"DXCCPrefix"},
-                       {{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"},
-                        {L"R1AB", L"3.5", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}});
+    ado.serve(L"Log", q9xtest::logTable({{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"},
+                        {L"R1AB", L"3.5", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}));
   }
   void TearDown() override
   {
@@ -104,9 +102,7 @@ TEST_F(DllLifecycle, AThousandRunsAndReleasesKeepMemoryBounded)
   // measured: the double keeps a record of every call made on it.
   auto cycles = [&](int from, int to) {
     AdoConnectionDouble log;
-    log.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                        L"DXCCPrefix"},
-                       {{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}});
+    log.serve(L"Log", q9xtest::logTable({{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}));
     const TPluginRecord host = q9xtest::record(log.recordField(), "Log");
     for (int k = from; k < to; ++k) {
       const HWND window = reinterpret_cast<HWND>(run(0, &host));

@@ -23,9 +23,7 @@ TEST(DllUnload, WindowsAndClassesGoWithTheDllAndItLoadsAgain)
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   q9xtest::ErrorBoxes boxes;
   q9xtest::AdoConnectionDouble ado;
-  ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                      L"DXCCPrefix"},
-                     {{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}});
+  ado.serve(L"Log", q9xtest::logTable({{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}));
   for (int round = 0; round < 3; ++round) {
     HMODULE dll = ::LoadLibraryA("q9xcup.dll");
     ASSERT_NE(dll, nullptr);
@@ -60,9 +58,7 @@ TEST(DllUnload, AFailedSaveAtUnloadShowsNoBox)
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   q9xtest::ErrorBoxes boxes;
   q9xtest::AdoConnectionDouble ado;
-  ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                      L"DXCCPrefix"},
-                     {}});
+  ado.serve(L"Log", q9xtest::logTable());
   // Under a volatile key only volatile keys can be made: no section can.
   HKEY key = nullptr;
   ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, ("Software\\" + q9xtest::thisHost()).c_str(), 0, nullptr,

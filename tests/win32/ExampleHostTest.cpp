@@ -22,10 +22,8 @@ TEST(ExampleHost, ScoresTheLogAndCountsAContact)
   {
     q9xtest::ErrorBoxes boxes;
     q9xtest::AdoConnectionDouble ado;
-    ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                        L"DXCCPrefix"},
-                       {{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"},
-                        {L"R1AB", L"3.5", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}});
+    ado.serve(L"Log", q9xtest::logTable({{L"R1AA", L"7", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"},
+                        {L"R1AB", L"3.5", L"CW", L"EU", L"599 AB", L"UA3A", L"UA3A"}}));
     std::FILE* out = std::tmpfile();
     ASSERT_NE(out, nullptr);
     auto* connection = reinterpret_cast<IUnknown*>(static_cast<std::intptr_t>(ado.recordField()));

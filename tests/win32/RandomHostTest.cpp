@@ -47,9 +47,7 @@ class RandomHost : public ModelCheckedHost {
   // The double answers the log query with the rows as they stand.
   void serveLog()
   {
-    AdoTable contents{{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                       L"DXCCPrefix"},
-                      {}};
+    AdoTable contents = logTable();
     for (const ModelContact& c : logInCallOrder())
       contents.rows.push_back({wide(c.call), wide(c.band), wide(c.mode), L"EU", wide(c.report), wide(c.mainPrefix),
                                wide(c.dxcc)});

@@ -55,9 +55,7 @@ class StoredSettings : public ::testing::Test {
   void SetUp() override
   {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ado.serve(L"Log", {{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                        L"DXCCPrefix"},
-                       {{L"R1AA", L"7", L"CW", L"EU", L"599 BE", L"UA3A", L"UA3A"}}});
+    ado.serve(L"Log", q9xtest::logTable({{L"R1AA", L"7", L"CW", L"EU", L"599 BE", L"UA3A", L"UA3A"}}));
   }
   void TearDown() override
   {

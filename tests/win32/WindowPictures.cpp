@@ -95,9 +95,7 @@ int main(int argc, char** argv)
 
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   q9xtest::AdoConnectionDouble ado;
-  q9xtest::AdoTable log{{L"CallSign", L"DigiBand", L"QSOMode", L"Continent", L"QSOReportRecived", L"MainPrefix",
-                         L"DXCCPrefix"},
-                        {}};
+  q9xtest::AdoTable log = q9xtest::logTable();
   for (const auto& c : contacts)
     log.rows.push_back({widen(c.call), widen(c.band), widen(c.mode), widen(c.continent), widen(c.report),
                         widen(c.mainPrefix), widen(c.dxcc)});
