@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 
+#include "hostkit/HostRecord.h"
 #include "plugin/qt/PluginState.h"
 #include "plugin/q9xcup.h"
 #include "tests/fuzz/exports/FuzzHost.h"
@@ -42,21 +43,7 @@ class Bytes {
 
 TPluginRecord startingRecord()
 {
-  TPluginRecord r;
-  std::memset(&r, 0xA5, sizeof r);
-  auto set = [](TShortString& field, const char* text) { q9x::writeShort(field, text); };
-  r.Connection = 0;
-  set(r.TableName, "Log");
-  set(r.CaptionText, "Fuzz");
-  set(r.MyMainPrefix, "UA3A");
-  set(r.CallSign, "UA3ABC");
-  set(r.DigiBand, "3.5");
-  set(r.QSOMode, "CW");
-  set(r.Continent, "EU");
-  set(r.QSOReportRecived, "599 AB");
-  set(r.MainPrefix, "UA3A");
-  set(r.DXCCPrefix, "UA3A");
-  return r;
+  return q9xkit::makeRecord({0, "Log", "Fuzz", "UA3A"}, {"UA3ABC", "3.5", "CW", "EU", "599 AB", "UA3A", "UA3A"}, 0xA5);
 }
 
 const char* const kButtons[] = {"BitBtn1",   "btnOBL1",   "RzBitBtn1", "RzBitBtn2",
