@@ -14,12 +14,11 @@ bool isUpperLetterOrDigit(char c) { return isUpperLetter(c) || (c >= '0' && c <=
 // A fixed-length pattern anchored at the end matches exactly the last
 // `length` bytes when each of them, upper-cased, belongs to the class.
 template <class CharClass>
-std::string upperTailMatch(std::string_view text, std::size_t length, CharClass inClass)
+std::string_view upperTailMatch(std::string_view text, std::size_t length, CharClass inClass)
 {
   if (text.size() < length) return {};
-  std::string tail(text.substr(text.size() - length));
-  upperAsciiInPlace(tail);
-  if (!std::all_of(tail.begin(), tail.end(), inClass)) return {};
+  const std::string_view tail = text.substr(text.size() - length);
+  if (!std::all_of(tail.begin(), tail.end(), [&](char c) { return inClass(upperAscii(c)); })) return {};
   return tail;
 }
 }  // namespace
@@ -27,7 +26,10 @@ std::string upperTailMatch(std::string_view text, std::size_t length, CharClass 
 bool isPointsBand(std::string_view band)
 {
   // The band is tested as a field of the colon-separated list, as the host
-  // tests fields: a text such as "3.5:7" is in it too.
+  // tests fields: a text such as "3.5:7" is in it too. A band without a colon
+  // is in it when it is one of the bands, which is quicker to see.
+  if (band.find(':') == std::string_view::npos)
+    return std::find(PointsBands.begin(), PointsBands.end(), band) != PointsBands.end();
   static const std::string list = [] {
     std::string joined = ":";
     for (std::string_view points : PointsBands) joined.append(points).append(":");
@@ -46,7 +48,7 @@ std::int32_t contactPoints(std::string_view band, std::string_view myMainPrefix,
 MultiplierCode multiplierCode(std::string_view report, std::string_view mainPrefix)
 {
   // Upper-casing leaves the bytes trimmed alone, so only the tail read is
-  // upper-cased, not the whole report.
+  // looked at upper-cased, not the whole report.
   const std::string_view text = trimControls(report);
   if (isUa3a(mainPrefix)) return {MultiplierKind::Area, upperTailMatch(text, 2, isUpperLetter)};
   return {MultiplierKind::Rda, upperTailMatch(text, 4, isUpperLetterOrDigit)};

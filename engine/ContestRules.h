@@ -20,7 +20,9 @@ std::int32_t contactPoints(std::string_view band, std::string_view myMainPrefix,
 
 struct MultiplierCode {
   MultiplierKind kind;
-  std::string code;  // empty when the report ends in no code
+  // The code's bytes in the report, in their letters as sent (the code is
+  // the upper-cased text); empty when the report ends in no code.
+  std::string_view code;
 };
 
 // The multiplier a received report carries: UA3A stations send a two-letter

@@ -44,11 +44,17 @@ std::uint64_t littleEndianWord(const char* bytes, std::size_t count)
     word |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * i);
   return word;
 }
+
+const Key& secret()
+{
+  static const Key key = processKey();
+  return key;
+}
 }  // namespace
 
 std::uint64_t keyedHash(std::string_view bytes)
 {
-  static const Key key = processKey();
+  const Key& key = secret();
   State s{0x736f6d6570736575ull ^ key.k0, 0x646f72616e646f6dull ^ key.k1,
           0x6c7967656e657261ull ^ key.k0, 0x7465646279746573ull ^ key.k1};
   const std::size_t whole = bytes.size() / 8 * 8;
@@ -60,6 +66,18 @@ std::uint64_t keyedHash(std::string_view bytes)
   s.round();
   s.round();
   return s.v0 ^ s.v1 ^ s.v2 ^ s.v3;
+}
+
+std::uint64_t keyedHash(std::uint64_t word)
+{
+  const Key& key = secret();
+  word ^= key.k0;
+  word ^= word >> 30;
+  word *= 0xbf58476d1ce4e5b9ull;
+  word ^= word >> 27;
+  word *= 0x94d049bb133111ebull;
+  word ^= word >> 31;
+  return word;
 }
 
 }  // namespace q9x

@@ -15,8 +15,6 @@ std::string_view trimControls(std::string_view text)
   return text;
 }
 
-char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 void upperAsciiInPlace(std::string& text)
 {
   for (char& c : text) c = upperAscii(c);

@@ -11,7 +11,7 @@ namespace q9x {
 std::string_view trimControls(std::string_view text);
 
 // Change only the letters a to z; every other byte stays as it is.
-char upperAscii(char c);
+inline char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 void upperAsciiInPlace(std::string& text);
 std::string upperAscii(std::string_view text);
 

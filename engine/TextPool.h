@@ -5,6 +5,7 @@
 // hashing the text searched for; a log with many is searched through the
 // hashed index.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,8 +22,11 @@ class TextPool {
   std::optional<std::uint32_t> find(std::string_view text) const
   {
     if (texts_.size() <= kCompared) {
-      for (std::uint32_t id = 0; id < texts_.size(); ++id)
-        if (texts_[id] == text) return id;
+      // Texts up to eight bytes, nearly every band and mode, are told apart
+      // by their length and head alone, without a call to compare bytes.
+      const Head head = headOf(text);
+      for (std::uint32_t id = 0; id < heads_.size(); ++id)
+        if (heads_[id] == head && (text.size() <= sizeof head.bytes || texts_[id] == text)) return id;
       return std::nullopt;
     }
     auto it = ids_.find(text);
@@ -33,10 +37,7 @@ class TextPool {
   std::uint32_t intern(std::string_view text)
   {
     if (auto id = find(text)) return *id;
-    auto id = static_cast<std::uint32_t>(texts_.size());
-    texts_.emplace_back(text);
-    ids_.emplace(std::string(text), id);
-    return id;
+    return add(text);
   }
 
   const std::string& text(std::uint32_t id) const { return texts_[id]; }
@@ -45,13 +46,33 @@ class TextPool {
   {
     ids_.clear();
     texts_.clear();
+    heads_.clear();
   }
 
  private:
   static constexpr std::size_t kCompared = 8;
 
+  // Apart from the search, which runs for every contact, so that the search
+  // stays small.
+  std::uint32_t add(std::string_view text);
+
+  // A text's length and its first eight bytes.
+  struct Head {
+    std::uint64_t bytes;
+    std::size_t size;
+    bool operator==(const Head&) const = default;
+  };
+  static Head headOf(std::string_view text)
+  {
+    std::uint64_t bytes = 0;
+    const std::size_t taken = std::min(text.size(), sizeof bytes);
+    for (std::size_t i = 0; i < taken; ++i) bytes |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+    return {bytes, text.size()};
+  }
+
   std::unordered_map<std::string, std::uint32_t, StringHash, std::equal_to<>> ids_;
   std::vector<std::string> texts_;
+  std::vector<Head> heads_;  // per text, for the compared search
 };
 
 }  // namespace q9x

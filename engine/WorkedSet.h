@@ -1,40 +1,50 @@
 #pragma once
-// The multiplier keys worked so far ("band|code|"), in the order they were
-// worked, with a hashed index that finds a key without regard to letter case.
+// The multiplier codes worked so far on each band, as keys "band|code|" in
+// the order they were worked, with an index that finds a band and code
+// without regard to letter case.
 
-#include <memory_resource>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
-#include "engine/StringHash.h"
+#include "engine/TextPool.h"
 
 namespace q9x {
 
 class WorkedSet {
  public:
-  // Adds the key unless an equal one (ignoring letter case) is there; true when added.
-  bool insert(std::string_view key);
-  // The same for the key of a code worked on a band (workedKey), built
-  // already folded: the code is upper-case as the rules read it.
-  bool insert(std::string_view band, std::string_view upperCode);
-  bool contains(std::string_view key) const;
+  // The longest code the rules read (an RDA district).
+  static constexpr std::size_t kLongestCode = 4;
 
+  // Adds the code worked on the band unless it was worked there before,
+  // band and code compared without regard to letter case; true when added.
+  // A longer code than kLongestCode is refused and never counts as worked.
+  bool insert(std::string_view band, std::string_view code);
+  bool contains(std::string_view band, std::string_view code) const;
+
+  // The keys (workedKey) in the order they were worked, with the band as
+  // first worked and the code upper-cased, as the rules read codes.
   const std::vector<std::string>& list() const { return keys_; }
   void clear();
 
  private:
-  std::vector<std::string> keys_;
-  // The index is searched for every contact counted. Its nodes come from a
-  // pool of their own: taken from the general heap they would lie scattered
-  // among the register's entries, and each search would miss the cache.
-  std::pmr::unsynchronized_pool_resource pool_;
-  std::pmr::unordered_set<std::pmr::string, StringHash, std::equal_to<>> folded_{&pool_};
-  // The key being looked up, folded here so that a search allocates nothing.
-  std::string folding_;
+  // A band and code as one number: the folded band's number above the
+  // code's length and its folded bytes. Never 0, which marks an empty place
+  // of the index.
+  std::uint64_t numberOf(std::uint32_t foldedBand, std::string_view code) const;
+  std::uint32_t foldedBandOf(std::string_view band);
+  bool find(std::uint64_t number) const;
+  void place(std::uint64_t number);
 
-  bool insertFolded(std::string_view key);
+  std::vector<std::string> keys_;
+  // A contact's band is looked up as the contact writes it, among the few
+  // texts seen, and folded only the first time it is seen.
+  TextPool bands_;
+  std::vector<std::uint32_t> foldedBand_;  // per text of bands_
+  TextPool foldedBands_;
+  // Open addressing over the numbers, at most half full.
+  std::vector<std::uint64_t> index_;
 };
 
 // The key under which a code worked on a band is remembered: band|code|.

@@ -171,7 +171,7 @@ TEST_F(ScoreQso, AMultiplierCountsOncePerBandWhateverItsLetterCase)
   EXPECT_EQ(band("3.5").AreaMults, 1);
   EXPECT_EQ(band("7").AreaMults, 1);
   EXPECT_EQ(engine.areaWorked().list(), (std::vector<std::string>{"3.5|AB|", "7|AB|"}));
-  EXPECT_TRUE(engine.areaWorked().contains("3.5|ab|"));
+  EXPECT_TRUE(engine.areaWorked().contains("3.5", "ab"));
   EXPECT_TRUE(engine.rdaWorked().list().empty());
 
   // A band text with letters: the key keeps the band as written, and the
@@ -184,7 +184,7 @@ TEST_F(ScoreQso, AMultiplierCountsOncePerBandWhateverItsLetterCase)
   add(q);
   EXPECT_EQ(engine.areaWorked().list().back(), "2m|AB|");
   EXPECT_EQ(engine.areaWorked().list().size(), 3u);
-  EXPECT_TRUE(engine.areaWorked().contains("2M|ab|"));
+  EXPECT_TRUE(engine.areaWorked().contains("2M", "ab"));
   EXPECT_EQ(band("2m").AreaMults, 1);
   EXPECT_EQ(band("2M").AreaMults, 0);
 }

@@ -75,7 +75,7 @@ TEST(AreaListView, MarksTheCodesWorkedOnTheSelectedBand)
   WorkedSet worked;
   EXPECT_EQ(view.mark(0, worked), AreaMark::OwnFont) << "nothing worked: the list's own font";
 
-  for (const char* key : {"7|AB|", "3.5|CD|", "7 |EF|", "17|GH|"}) worked.insert(key);
+  for (auto [band, code] : {std::pair{"7", "AB"}, {"3.5", "CD"}, {"7 ", "EF"}, {"17", "GH"}}) worked.insert(band, code);
   EXPECT_EQ(marked(view, worked), (std::vector<std::string>{"AB", "CD", "EF", "GH"})) << "no band: any band";
   view.selectBand(3);
   // "7 " is not band 7, but "17|GH|" holds "7|GH|".
@@ -83,13 +83,14 @@ TEST(AreaListView, MarksTheCodesWorkedOnTheSelectedBand)
   EXPECT_EQ(view.mark(5, worked), AreaMark::Unmarked);
 
   // Keys worked after the first drawing count from the next one on.
-  worked.insert("7|IJ|");
+  worked.insert("7", "IJ");
   EXPECT_EQ(marked(view, worked), (std::vector<std::string>{"AB", "GH", "IJ"}));
 
   // Counted again from a log that now holds other codes, as many as before.
   worked.clear();
   view.workedCleared();
-  for (const char* key : {"7|CD|", "3.5|AB|", "7|EF|", "1.8|GH|", "10|IJ|"}) worked.insert(key);
+  for (auto [band, code] : {std::pair{"7", "CD"}, {"3.5", "AB"}, {"7", "EF"}, {"1.8", "GH"}, {"10", "IJ"}})
+    worked.insert(band, code);
   EXPECT_EQ(marked(view, worked), (std::vector<std::string>{"CD", "EF"}));
 }
 
@@ -111,7 +112,7 @@ TEST(AreaListView, MarksAsTheRuleDoesForBandTextsAndCodesWithBars)
     AreaListView band(listed, byteOrder);
     WorkedSet worked;
     for (int k = 0; k < 6; ++k) {
-      worked.insert(text(6) + "|" + text(3) + "|");
+      worked.insert(text(6), text(3));
       for (int n = 0; n <= 9; ++n) {
         AreaListView& view = n == 0 ? noBand : band;
         view.selectBand(n);
