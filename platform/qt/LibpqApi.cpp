@@ -26,7 +26,6 @@ std::unique_ptr<LibpqLibrary> LibpqLibrary::ofDriver(const QSqlDriver& driver)
       resolveFunction(plugin, "PQnfields", api.fieldCount) &&
       resolveFunction(plugin, "PQfname", api.fieldName) &&
       resolveFunction(plugin, "PQftype", api.fieldType) &&
-      resolveFunction(plugin, "PQgetisnull", api.isNull) &&
       resolveFunction(plugin, "PQgetvalue", api.value) &&
       resolveFunction(plugin, "PQgetlength", api.length);
   if (!found) {

@@ -29,7 +29,6 @@ struct LibpqApi {
   decltype(&PQnfields) fieldCount;
   decltype(&PQfname) fieldName;
   decltype(&PQftype) fieldType;
-  decltype(&PQgetisnull) isNull;
   decltype(&PQgetvalue) value;
   decltype(&PQgetlength) length;
 };

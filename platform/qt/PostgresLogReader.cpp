@@ -173,16 +173,14 @@ bool PostgresLogReader::read(LogRow& row)
 }
 
 // The server's UTF-8 is taken as it is where the local encoding writes it
-// back unchanged; otherwise it is converted as Qt SQL converts it.
+// back unchanged; otherwise it is converted as Qt SQL converts it. libpq
+// gives a NULL as an empty text of length 0, which is the text a NULL reads
+// as, so it needs no question of its own.
 void PostgresLogReader::readRow(LogRow& row)
 {
   for (std::size_t i = 0; i < LogColumns::kCount; ++i) {
     std::string& into = LogColumns::field(row, i);
     const int column = positions_[i];
-    if (api_->isNull(result_, 0, column)) {
-      into.clear();
-      continue;
-    }
     const char* text = api_->value(result_, 0, column);
     const auto size = static_cast<std::size_t>(api_->length(result_, 0, column));
     if (local_.keepsUtf8(text, size))
