@@ -24,10 +24,11 @@ bool inNormalState(const QWidget& window)
 }
 
 // Puts the frame at frame.topLeft() and, for a sizeable window, gives it
-// frame.size(), with the frame's margins as far as they are known. A
-// placement is one kind of request, for the client area or for the frame:
-// after one of each in a row, openbox was seen to take either as the other
-// kind now and then, and the window stayed off by its frame.
+// frame.size(), with the frame's margins as far as they are known. With the
+// frame known, a placement is one request, for the client area: after a
+// client-area move and a frame move in a row, openbox was seen to take
+// either as the other kind now and then, and the window stayed off by its
+// frame.
 void place(QWidget& window, const QRect& frame, const QMargins& margins)
 {
   const QSize client = isSizeable(window) ? frame.size().shrunkBy(margins) : window.size();
