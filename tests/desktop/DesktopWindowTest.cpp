@@ -193,6 +193,30 @@ TEST_F(Desktop, MaximisedWindowKeepsItsNormalFrame)
   EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(Desktop, StoredMaximisedWindowComesBackToItsFrameRoundAfterRound)
+{
+  // Every return from maximised races the window manager's news of the
+  // normal frame against the placement; from the second round on the normal
+  // frame is known from before. Rounds give a misplacement its chances.
+  const QString section = QStringLiteral("TfmSizeable");
+  store(section, "ShowCmd", "3");
+  store(section, "NormPos", "200,150,600,450");
+  StoredWindow w(section, fpState | fpPosition, false);
+  for (int round = 1; round <= 5; ++round) {
+    w.show();
+    awaitSettled(w);
+    ASSERT_TRUE(w.isMaximized()) << "round " << round;
+    w.showNormal();
+    awaitSettled(w);
+    EXPECT_EQ(w.frameGeometry(), QRect(200, 150, 400, 300)) << "round " << round;
+    w.showMaximized();
+    awaitSettled(w);
+    ASSERT_TRUE(w.close());
+    EXPECT_EQ(stored(section, "NormPos"), "200,150,600,450") << "round " << round;
+  }
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 TEST_F(Desktop, StatisticsWindowStoredMaximisedKeepsItsNormalPlace)
 {
   // Stored at another pixel density the place is not taken, the state is.

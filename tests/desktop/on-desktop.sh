@@ -59,5 +59,12 @@ if [ ! -e "$work/wm-ready" ]; then
   exit
 fi
 
+# In a fresh X server the first key sent through the XTEST extension now and
+# then passed by openbox's key bindings (a test's close key went unseen, about
+# one session in fifteen); a harmless key goes first.
+if command -v xdotool >/dev/null; then
+  xdotool key shift
+fi
+
 echo "on-desktop: X display $DISPLAY with openbox"
 QT_QPA_PLATFORM=xcb timeout 120 "$@"

@@ -1,5 +1,8 @@
 #include "ui/settings/qt/FrameKeeper.h"
 
+#include <QPointer>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -21,22 +24,28 @@ bool inNormalState(const QWidget& window)
 }
 
 // Puts the frame at frame.topLeft() and, for a sizeable window, gives it
-// frame.size(), with the frame's margins as far as they are known. Margins
-// are settled when the window manager has told them in the normal state and
-// the window has never been in another state, whose frame it may report for
-// a while after.
-void place(QWidget& window, const QRect& frame, const QMargins& margins, bool marginsSettled)
+// frame.size(), with the frame's margins as far as they are known. With the
+// frame known, a placement is one request, for the client area: after a
+// client-area move and a frame move in a row, openbox was seen to take
+// either as the other kind now and then, and the window stayed off by its
+// frame.
+void place(QWidget& window, const QRect& frame, const QMargins& margins)
 {
-  // The size first: a later resize would send the client position again.
-  if (isSizeable(window)) window.resize(frame.size().shrunkBy(margins));
-  // A top-level widget's position is that of its frame, and with settled
-  // margins the widget puts its client area inside it. Otherwise the native
-  // window must be told that the position is the frame's, or its window
-  // manager puts the client area there; with settled margins that second
-  // request may be taken the same way, which moved the window by its frame.
-  window.move(frame.topLeft());
+  const QSize client = isSizeable(window) ? frame.size().shrunkBy(margins) : window.size();
   QWindow* native = window.windowHandle();
-  if (native && !marginsSettled) native->setFramePosition(frame.topLeft());
+  if (native && !margins.isNull()) {
+    // The frame is known: the client area goes inside the frame wanted.
+    window.setGeometry(QRect(frame.topLeft() + QPoint(margins.left(), margins.top()), client));
+    return;
+  }
+  // The size first: a later resize would send the client position again.
+  window.resize(client);
+  // A top-level widget's position is that of its frame. Until the window
+  // manager tells the frame, the native window must be told so too, or its
+  // window manager puts the client area there. Such a window is not mapped
+  // yet, and the window manager places it once, as it maps it.
+  window.move(frame.topLeft());
+  if (native) native->setFramePosition(frame.topLeft());
 }
 
 }  // namespace
@@ -64,8 +73,8 @@ void FrameKeeper::apply(QWidget& window, const QRect& frame)
     return;
   }
   placed_ = true;
-  place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current,
-        !current.isNull() && normalMargins_ == current && onlyEverNormal_);
+  const QScopedValueRollback<bool> requesting(placing_, true);
+  place(window, frame, current.isNull() ? normalMargins_.value_or(current) : current);
   wanted_ = Wanted{frame.topLeft(), isSizeable(window) ? std::optional<QSize>(frame.size()) : std::nullopt};
   retries_ = kRetries;
 }
@@ -78,21 +87,24 @@ void FrameKeeper::keepCurrent(const QWidget& window)
 
 void FrameKeeper::observe(QWidget& window)
 {
+  if (placing_) return;
   const QWindow* native = window.windowHandle();
   const bool normal = inNormalState(window);
   if (!normal && wanted_) retries_ = kRetries;  // the way back is the window manager's first
-  if (!normal) onlyEverNormal_ = false;
   if (!normal && native && !native->frameMargins().isNull()) {
     otherStateMargins_ = native->frameMargins();
     staleChecks_ = kStaleChecks;
   }
-  if (!native || !native->isExposed() || !window.isVisible() || !normal) return;
+  if (!native || !normal) return;
   const QMargins margins = native->frameMargins();
   if (margins.isNull()) return;
+  // A frame told before the window shows and before any other state is the
+  // normal one (a platform whose frames are fixed tells it at once).
+  if (!otherStateMargins_ && !normalMargins_) normalMargins_ = margins;
+  if (!native->isExposed() || !window.isVisible()) return;
   // Back from maximised, the frame Qt reports may be the maximised one until
-  // the window manager tells the normal one: a place reached by it is not
-  // final, or the window would stay too large once the real frame is known.
-  // Frames that are alike in both states end the wait after a few looks.
+  // the window manager tells the normal one. Frames that are alike in both
+  // states end the wait after a few looks.
   const bool maybeStale =
       otherStateMargins_ && margins == *otherStateMargins_ && normalMargins_ != margins && staleChecks_-- > 0;
   if (!maybeStale) {
@@ -100,8 +112,24 @@ void FrameKeeper::observe(QWidget& window)
     normalMargins_ = margins;
   }
   if (!wanted_) return;
-  const QRect frame(wanted_->position, wanted_->frameSize.value_or(window.size().grownBy(margins)));
-  if (window.frameGeometry() == frame) {
+  if (maybeStale) {
+    // The window manager may tell the normal frame without moving the
+    // window, and then nothing else calls here: another look follows.
+    QTimer::singleShot(kStaleLookInterval, &looks_, [this, target = QPointer<QWidget>(&window)] {
+      if (target) observe(*target);
+    });
+    // A place reached by a stale frame would take a second request once the
+    // real frame is known, and the window manager may answer the first after
+    // the second's answer has been taken for final: the place waits for the
+    // real frame, unless the normal frame is known from before.
+    if (!normalMargins_) return;
+  }
+  const QMargins assumed = maybeStale ? *normalMargins_ : margins;
+  const QRect frame(wanted_->position, wanted_->frameSize.value_or(window.size().grownBy(assumed)));
+  // Judged by the client area and the frame as read here: the widget's own
+  // idea of its frame follows the window manager's news later.
+  const QRect now = window.geometry().marginsAdded(assumed);
+  if (now == frame) {
     // Seen where it belongs with its frame known: from now on the window
     // itself tells where it is. A window manager that keeps moving it
     // elsewhere has the last word after a few tries.
@@ -114,7 +142,8 @@ void FrameKeeper::observe(QWidget& window)
     wanted_.reset();
     return;
   }
-  place(window, frame, margins, onlyEverNormal_);
+  const QScopedValueRollback<bool> requesting(placing_, true);
+  place(window, frame, assumed);
 }
 
 bool isSizeable(const QWidget& window) { return window.minimumSize() != window.maximumSize(); }

@@ -5,6 +5,7 @@
 // state with its frame known, its frame is the one it was last put at.
 
 #include <QMargins>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -28,6 +29,8 @@ class FrameKeeper {
   void apply(QWidget& window, const QRect& frame);
   // Called whenever the window may have moved, resized, changed its state or
   // learnt its frame: finishes a placement made before the frame was known.
+  // While the frame may still be the maximised one, it looks again by itself
+  // a little later.
   void observe(QWidget& window);
 
  private:
@@ -42,6 +45,7 @@ class FrameKeeper {
 
   static constexpr int kRetries = 3;
   static constexpr int kStaleChecks = 8;
+  static constexpr int kStaleLookInterval = 50;  // milliseconds
   std::optional<Wanted> wanted_;
   int retries_ = 0;
   std::optional<QMargins> normalMargins_;
@@ -49,10 +53,14 @@ class FrameKeeper {
   // the normal state may take it for a stale one.
   std::optional<QMargins> otherStateMargins_;
   int staleChecks_ = 0;
-  // Whether the window has only ever been seen in the normal state, and
-  // whether it has been put at a place of its own here.
-  bool onlyEverNormal_ = true;
+  // Whether the window has been put at a place of its own here.
   bool placed_ = false;
+  // Set while a placement is being requested: the move and resize events Qt
+  // sends meanwhile tell the place asked for, not where the window manager
+  // has put the window.
+  bool placing_ = false;
+  // The looks to come go with the keeper.
+  QObject looks_;
 };
 
 // A window whose size is fixed takes only a position.
