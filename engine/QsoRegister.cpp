@@ -79,18 +79,19 @@ bool QsoRegister::repeatsNoneOfTheLast(const Key& key) const
 
 bool QsoRegister::holds(const Key& key) const
 {
-  if (!lastPlaced_ && lastHash_ == key.hash) {
-    const Entry& e = entry(static_cast<std::uint32_t>(size_ - 1));
+  for (std::size_t i = placed_; i < size_; ++i) {
+    if (waitingHash_[i - placed_] != key.hash) continue;
+    const Entry& e = entry(static_cast<std::uint32_t>(i));
     if (e.band == key.band && e.mode == key.mode && e.callSign == key.callSign) return true;
   }
   return findIn(index_, key) || findIn(moving_, key);
 }
 
-void QsoRegister::placeLast()
+void QsoRegister::placeWaiting()
 {
-  if (lastPlaced_) return;
-  place(index_, Slot{static_cast<std::uint32_t>(size_ - 1), lastHash_});
-  lastPlaced_ = true;
+  for (std::size_t i = placed_; i < size_; ++i)
+    place(index_, Slot{static_cast<std::uint32_t>(i), waitingHash_[i - placed_]});
+  placed_ = size_;
 }
 
 void QsoRegister::growIndex()
@@ -121,12 +122,11 @@ bool QsoRegister::add(std::string_view callSign, std::string_view band, std::str
     if (order < 0) ascending_ = false;
   }
 
-  placeLast();
+  if (size_ - placed_ == kWaiting) placeWaiting();
   if ((size_ + 1) * 2 > index_.size()) growIndex();
   if (size_ >> kBlockBits == blocks_.size()) blocks_.emplace_back().reserve(std::size_t{1} << kBlockBits);
   blocks_.back().push_back(Entry{std::string(callSign), key.band, key.mode});
-  lastHash_ = key.hash;
-  lastPlaced_ = false;
+  waitingHash_[size_ - placed_] = key.hash;
   ++size_;
   if (!moving_.empty()) moveSome(kMovedPerAdd);
   return true;
@@ -136,7 +136,7 @@ void QsoRegister::clear()
 {
   blocks_.clear();
   size_ = 0;
-  lastPlaced_ = true;
+  placed_ = 0;
   ascending_ = true;
   index_ = {};
   moving_ = {};

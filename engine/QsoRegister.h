@@ -4,6 +4,7 @@
 // when the register is far larger than the processor's caches. The register
 // is listed in callsign byte order.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -64,7 +65,7 @@ class QsoRegister {
   static void place(std::vector<Slot>& index, Slot slot);
   bool repeatsNoneOfTheLast(const Key& key) const;
   bool holds(const Key& key) const;
-  void placeLast();
+  void placeWaiting();
   void growIndex();
   void moveSome(std::size_t slots);
 
@@ -77,9 +78,14 @@ class QsoRegister {
   std::vector<Slot> index_;
   std::vector<Slot> moving_;  // the previous index, moved from place moved_ on
   std::size_t moved_ = 0;
-  // The last entry added waits for its place in the index until the next.
-  bool lastPlaced_ = true;
-  std::uint32_t lastHash_ = 0;
+  // The last entries added wait for their places in the index and are
+  // placed together: one place is a read of a random line of the index, and
+  // in a loop of nothing else the processor waits for several of those
+  // reads at once, where one per contact, among the contact's other work,
+  // is waited for alone once the index outgrows the caches.
+  static constexpr std::size_t kWaiting = 16;
+  std::size_t placed_ = 0;  // entries before this one have their places
+  std::array<std::uint32_t, kWaiting> waitingHash_{};  // of entry placed_ + i
   TextPool bands_;
   TextPool modes_;
 };

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
+#include <tuple>
+
 namespace q9x {
 namespace {
 
@@ -100,6 +105,32 @@ TEST(QsoRegister, FindsEveryContactWhileItsIndexGrows)
   }
   EXPECT_EQ(r.size(), 20000u);
   EXPECT_FALSE(r.contains("R20000", "7", "CW"));
+}
+
+TEST(QsoRegister, AnswersAsAPlainSetWhateverTheOrderOfArrival)
+{
+  // Runs in callsign order, as a log is read, and contacts in any order, as a
+  // host adds them, over few callsigns, bands and modes, so that repeats fall
+  // among the entries that still wait for their places and among placed ones.
+  std::mt19937 random(20261209);
+  QsoRegister r;
+  std::set<std::tuple<std::string, std::string, std::string>> model;
+  const auto contact = [&] {
+    return std::tuple{"R" + std::to_string(random() % 3000), std::string(random() % 2 ? "7" : "3.5"),
+                      std::string(random() % 3 ? "CW" : "RTTY")};
+  };
+  for (int round = 0; round < 40; ++round) {
+    std::vector<std::tuple<std::string, std::string, std::string>> batch(random() % 400);
+    std::generate(batch.begin(), batch.end(), contact);
+    if (round % 2 == 0) std::sort(batch.begin(), batch.end());
+    for (const auto& [call, band, mode] : batch) {
+      ASSERT_EQ(r.add(call, band, mode), model.emplace(call, band, mode).second) << call << " " << band << " " << mode;
+      const auto [probeCall, probeBand, probeMode] = contact();
+      ASSERT_EQ(r.contains(probeCall, probeBand, probeMode), model.count({probeCall, probeBand, probeMode}) == 1)
+          << probeCall << " " << probeBand << " " << probeMode;
+    }
+  }
+  EXPECT_EQ(r.size(), model.size());
 }
 
 }  // namespace
